@@ -1,0 +1,183 @@
+#include "udp_endpoint.h"
+
+#include <QElapsedTimer>
+
+#include <arpa/inet.h>
+#include <array>
+#include <cerrno>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The kernel holds what arrives while the receiving thread is not scheduled; make that room
+// large. Forcing past the system limit works only with privileges, so fall back to asking.
+constexpr int kReceiveBufferBytes = 8 * 1024 * 1024;
+constexpr int kDatagramsPerRead = 64;
+// How long one event-loop turn may spend in handlers before the window gets to paint.
+constexpr qint64 kTurnBudgetMs = 12;
+constexpr int kTimeCheckInterval = 32;
+
+bool isLoopback(const sockaddr_in &address) {
+    return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
+}
+
+} // namespace
+
+UdpEndpoint::UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSink sink,
+                         QObject *parent)
+    : QObject(parent)
+    , m_peer(peer)
+    , m_peerPort(peerPort)
+    , m_sink(std::move(sink)) {
+    openSocket();
+    if (isOpen())
+        m_receiver = std::thread([this] { receiveLoop(); });
+}
+
+UdpEndpoint::~UdpEndpoint() {
+    if (m_receiver.joinable()) {
+        const uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(m_stopEvent, &one, sizeof one);
+        m_receiver.join();
+    }
+    if (m_stopEvent >= 0)
+        ::close(m_stopEvent);
+    if (m_socket >= 0)
+        ::close(m_socket);
+}
+
+void UdpEndpoint::openSocket() {
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return;
+    if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &kReceiveBufferBytes,
+                     sizeof kReceiveBufferBytes) != 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &kReceiveBufferBytes, sizeof kReceiveBufferBytes);
+
+    // Only this machine's engine may talk to us: a remote host must not inject messages.
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    local.sin_port = 0;
+    socklen_t length = sizeof local;
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&local), &length) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_stopEvent = ::eventfd(0, EFD_CLOEXEC);
+    if (m_stopEvent < 0) {
+        ::close(fd);
+        return;
+    }
+    m_socket = fd;
+    m_localPort = ntohs(local.sin_port);
+}
+
+void UdpEndpoint::send(const QByteArray &datagram) {
+    if (!isOpen())
+        return;
+    sockaddr_in destination{};
+    destination.sin_family = AF_INET;
+    destination.sin_port = htons(m_peerPort);
+    destination.sin_addr.s_addr = htonl(m_peer.toIPv4Address());
+    // Fire and forget: a failed send is not reported, the engine's silence is the answer.
+    [[maybe_unused]] const ssize_t sent =
+        ::sendto(m_socket, datagram.constData(), size_t(datagram.size()), 0,
+                 reinterpret_cast<const sockaddr *>(&destination), sizeof destination);
+}
+
+void UdpEndpoint::receiveLoop() {
+    // One byte more than the largest datagram we accept, so that a longer one shows as truncated.
+    std::vector<char> buffers(size_t(kDatagramsPerRead) * (kMaxDatagramSize + 1));
+    std::array<iovec, kDatagramsPerRead> vectors{};
+    std::array<mmsghdr, kDatagramsPerRead> headers{};
+    std::array<sockaddr_in, kDatagramsPerRead> senders{};
+    std::vector<QByteArray> received;
+    received.reserve(kDatagramsPerRead);
+
+    std::array<pollfd, 2> watched{{{m_socket, POLLIN, 0}, {m_stopEvent, POLLIN, 0}}};
+    for (;;) {
+        if (::poll(watched.data(), watched.size(), -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (watched[1].revents != 0)
+            return;
+        for (;;) {
+            for (int i = 0; i < kDatagramsPerRead; ++i) {
+                vectors[i] = {buffers.data() + size_t(i) * (kMaxDatagramSize + 1),
+                              size_t(kMaxDatagramSize + 1)};
+                headers[i] = {};
+                headers[i].msg_hdr.msg_iov = &vectors[i];
+                headers[i].msg_hdr.msg_iovlen = 1;
+                headers[i].msg_hdr.msg_name = &senders[i];
+                headers[i].msg_hdr.msg_namelen = sizeof(sockaddr_in);
+            }
+            const int count =
+                ::recvmmsg(m_socket, headers.data(), kDatagramsPerRead, MSG_DONTWAIT, nullptr);
+            if (count <= 0)
+                break; // drained (EAGAIN), or an error the next poll will report again
+            for (int i = 0; i < count; ++i) {
+                const unsigned length = headers[i].msg_len;
+                const bool truncated = (headers[i].msg_hdr.msg_flags & MSG_TRUNC) != 0 ||
+                                       length > unsigned(kMaxDatagramSize);
+                if (truncated || !isLoopback(senders[i]))
+                    continue;
+                received.emplace_back(static_cast<const char *>(vectors[i].iov_base),
+                                      qsizetype(length));
+            }
+            if (!received.empty())
+                queueReceived(received);
+            if (count < kDatagramsPerRead)
+                break;
+        }
+    }
+}
+
+void UdpEndpoint::queueReceived(std::vector<QByteArray> &received) {
+    bool postHandOver = false;
+    {
+        const std::lock_guard lock(m_incomingMutex);
+        for (QByteArray &datagram : received)
+            m_incoming.push_back(std::move(datagram));
+        postHandOver = !m_handOverPosted;
+        m_handOverPosted = true;
+    }
+    received.clear();
+    if (postHandOver)
+        QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
+}
+
+void UdpEndpoint::handlePending() {
+    {
+        const std::lock_guard lock(m_incomingMutex);
+        for (QByteArray &datagram : m_incoming)
+            m_pending.push_back(std::move(datagram));
+        m_incoming.clear();
+        m_handOverPosted = false;
+    }
+    // A handler that spins an event loop must not see the next datagram before it returns.
+    if (m_handling)
+        return;
+    m_handling = true;
+    QElapsedTimer turn;
+    turn.start();
+    int handledThisTurn = 0;
+    while (!m_pending.empty()) {
+        const QByteArray datagram = std::move(m_pending.front());
+        m_pending.pop_front();
+        m_sink(datagram);
+        if (++handledThisTurn % kTimeCheckInterval == 0 && turn.elapsed() >= kTurnBudgetMs)
+            break;
+    }
+    m_handling = false;
+    if (!m_pending.empty())
+        QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
+    emit batchHandled();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// The one UDP socket of the front-end: the source of every command and the receiver of every
+// message. A thread of its own only drains the socket into a queue, so a burst is not lost while
+// the GUI thread is busy; the GUI thread hands the queued datagrams to the sink in arrival order,
+// many per event-loop turn but never so many that the window stops painting.
+class UdpEndpoint : public QObject {
+    Q_OBJECT
+
+public:
+    using DatagramSink = std::function<void(const QByteArray &)>;
+
+    static constexpr qsizetype kMaxDatagramSize = 8192;
+
+    // Binds to an ephemeral port on the loopback interface; commands go to peer:peerPort.
+    UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSink sink,
+                QObject *parent = nullptr);
+    ~UdpEndpoint() override;
+
+    bool isOpen() const { return m_socket >= 0; }
+    quint16 localPort() const { return m_localPort; }
+
+    // One datagram, no queue, no retry: a command sent while nobody listens is lost.
+    void send(const QByteArray &datagram);
+
+signals:
+    // After each turn of handing datagrams to the sink.
+    void batchHandled();
+
+private:
+    void openSocket();
+    void receiveLoop();
+    void queueReceived(std::vector<QByteArray> &received);
+    void handlePending();
+
+    int m_socket = -1;
+    int m_stopEvent = -1;
+    quint16 m_localPort = 0;
+    QHostAddress m_peer;
+    quint16 m_peerPort;
+    DatagramSink m_sink;
+    std::thread m_receiver;
+
+    std::mutex m_incomingMutex;
+    std::vector<QByteArray> m_incoming; // guarded by m_incomingMutex
+    bool m_handOverPosted = false;      // guarded by m_incomingMutex
+
+    std::deque<QByteArray> m_pending; // GUI thread only
+    bool m_handling = false;
+};
