@@ -1,0 +1,171 @@
+#include "user_list_model.h"
+
+#include <QItemSelectionModel>
+
+namespace {
+
+struct ColumnInfo {
+    const char *caption;
+    ColumnOrder order;
+    Qt::Alignment alignment;
+};
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+constexpr ColumnInfo kColumns[] = {
+    {"QTag", ColumnOrder::Caption, kLeft},   {"Ping", ColumnOrder::Number, kRight},
+    {"Status", ColumnOrder::Text, kLeft},    {"Players", ColumnOrder::Number, kRight},
+    {"Client", ColumnOrder::Number, kRight}, {"CAP", ColumnOrder::Text, kLeft},
+};
+constexpr int kColumnCount = int(std::size(kColumns));
+
+} // namespace
+
+UserListModel::UserListModel(QList<QIcon> images, QObject *parent)
+    : RowTableModel(parent)
+    , m_images(std::move(images)) {}
+
+int UserListModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+QString UserListModel::cell(const UserRow &row, int column) const {
+    switch (column) {
+    case QTagColumn:
+        return row.caption;
+    case PingColumn:
+        return row.ping;
+    case StatusColumn:
+        return row.status;
+    case PlayersColumn:
+        return row.players;
+    case ClientColumn:
+        return row.deviceCount;
+    case CapsColumn:
+        return row.caps;
+    }
+    return {};
+}
+
+ColumnOrder UserListModel::columnOrder(int column) const {
+    return column >= 0 && column < kColumnCount ? kColumns[column].order : ColumnOrder::Text;
+}
+
+QVariant UserListModel::data(const QModelIndex &index, int role) const {
+    const UserRow *row = rowAt(index);
+    if (!row)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return cell(*row, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == QTagColumn)
+            return iconAt(m_images, row->roleImage);
+        if (index.column() == StatusColumn)
+            return iconAt(m_images, row->statusImage);
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(kColumns[index.column()].alignment);
+    }
+    return {};
+}
+
+QVariant UserListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf8(kColumns[section].caption);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(kColumns[section].alignment);
+    return {};
+}
+
+UserRow *UserListModel::FindUserRow(const QString &qtag) const {
+    const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
+    if (bucket == m_byFoldedQTag.cend())
+        return nullptr;
+    UserRow *first = nullptr;
+    for (UserRow *row : *bucket) {
+        if (!first || row->position < first->position)
+            first = row;
+    }
+    return first;
+}
+
+UserRow *UserListModel::firstExactRow(const QString &qtag) const {
+    const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
+    if (bucket == m_byFoldedQTag.cend())
+        return nullptr;
+    UserRow *first = nullptr;
+    for (UserRow *row : *bucket) {
+        if (row->caption == qtag && (!first || row->position < first->position))
+            first = row;
+    }
+    return first;
+}
+
+UserRow *UserListModel::lastExactRow(const QString &qtag) const {
+    const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
+    if (bucket == m_byFoldedQTag.cend())
+        return nullptr;
+    UserRow *last = nullptr;
+    for (UserRow *row : *bucket) {
+        if (row->caption == qtag && (!last || row->position > last->position))
+            last = row;
+    }
+    return last;
+}
+
+UserRow *UserListModel::addRow(UserRow row) {
+    return appendRow(std::make_unique<UserRow>(std::move(row)));
+}
+
+void UserListModel::deleteRow(UserRow *row) {
+    removeRow(row);
+}
+
+void UserListModel::indexRow(UserRow *row) {
+    m_byFoldedQTag[keyOf(row->caption)].append(row);
+}
+
+void UserListModel::forgetRow(UserRow *row) {
+    const auto bucket = m_byFoldedQTag.find(keyOf(row->caption));
+    if (bucket == m_byFoldedQTag.end())
+        return;
+    bucket->removeOne(row);
+    if (bucket->isEmpty())
+        m_byFoldedQTag.erase(bucket);
+}
+
+void UserListModel::ClearUserRows(int flags) {
+    const bool vectorPart = flags & VectorPart;
+    const bool chatPart = flags & ChatPart;
+    if (!vectorPart && !chatPart)
+        return;
+    dropRowsWhere([&](UserRow &row) {
+        if (vectorPart) {
+            if (!row.inChat)
+                return true;
+            row.ping.clear();
+            row.status.clear();
+            row.statusImage = -1;
+            row.players.clear();
+            row.inVector = false;
+        }
+        if (chatPart) {
+            if (!row.inVector)
+                return true;
+            row.roleImage = -1;
+            row.inChat = false;
+        }
+        return false;
+    });
+}
+
+UserRow *UserListModel::selectedRow(const QItemSelectionModel *selection) const {
+    if (!selection)
+        return nullptr;
+    const QModelIndexList selected = selection->selectedRows();
+    return selected.isEmpty() ? nullptr : rowAt(selected.first());
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+void ExpandWithDescendants(QTreeWidgetItem *node);
+
+// The arena hierarchy as a tree that only grows: nodes are added for every vector the engine
+// reports or the user enters, siblings kept in the desktop's alphabetical order.
+class VectorTree {
+public:
+    // Pictures of the nodes, indexed as the tree's image list.
+    enum Image {
+        RunTimeNode = 0,
+        RootNode = 1,
+        RootSelected = 2,
+        ArenaNode = 3,
+        ArenaSelected = 4
+    };
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    static constexpr int kSelectedImageRole = Qt::UserRole + 2;
+
+    VectorTree(QTreeWidget *view, QList<QIcon> images);
+
+    QTreeWidget *view() const { return m_view; }
+    QTreeWidgetItem *root() const { return m_root; }
+
+    // The node of the path, creating the missing nodes on the way.
+    QTreeWidgetItem *EnsureVectorNode(const QString &path);
+    // The same walk without creating anything; nullptr where a level is missing.
+    QTreeWidgetItem *FindVectorNode(const QString &path) const;
+    static QString VectorPathOf(const QTreeWidgetItem *node);
+
+private:
+    template <typename Step>
+    QTreeWidgetItem *walk(const QString &path, Step step) const;
+    QTreeWidgetItem *childWithText(QTreeWidgetItem *parent, const QString &text) const;
+    QTreeWidgetItem *addChild(QTreeWidgetItem *parent, const QString &text);
+    QTreeWidgetItem *makeNode(const QString &text, int image, int selectedImage) const;
+
+    QTreeWidget *m_view;
+    QList<QIcon> m_images;
+    QTreeWidgetItem *m_root;
+};

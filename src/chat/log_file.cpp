@@ -1,0 +1,92 @@
+#include "log_file.h"
+
+#include "clock.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Every line break of the text becomes CR LF, the line end of the log.
+QString withCrLf(QString text) {
+    text.replace(kLineBreak, QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.replace(u'\n', kLineBreak);
+    return text;
+}
+
+[[noreturn]] void fail(const QString &what, const QString &path, int code) {
+    throw IoError(QStringLiteral("I/O error %1: %2 %3 (%4)")
+                      .arg(code)
+                      .arg(what, path, QString::fromLocal8Bit(std::strerror(code))),
+                  code);
+}
+
+void makeFolder(const QString &folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) == 0 || errno == EEXIST)
+        return;
+    // Parents are missing (a first run, or the folder was deleted meanwhile).
+    QDir().mkpath(folder);
+}
+
+} // namespace
+
+IoError::IoError(const QString &message, int systemErrorCode)
+    : std::runtime_error(message.toStdString())
+    , m_systemErrorCode(systemErrorCode) {}
+
+LogFile::LogFile(QString appDataFolder, const Clock &clock)
+    : m_appDataFolder(std::move(appDataFolder))
+    , m_clock(clock) {}
+
+QString LogFile::folder() const {
+    return m_appDataFolder + QStringLiteral("/Logs");
+}
+
+QString LogFile::pathFor(const QDate &date) const {
+    return folder() + u'/' + date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".log");
+}
+
+void LogFile::AppendLogLine(const QString &text) {
+    const QDateTime now = m_clock.now();
+    // Without a data folder the log would land at the root of the file system.
+    if (m_appDataFolder.isEmpty())
+        fail(QStringLiteral("cannot write the chat log"), QStringLiteral("(no data folder)"),
+             ENOENT);
+
+    makeFolder(folder());
+    const QString path = pathFor(now.date());
+    const QByteArray line =
+        (u'[' + TimeStamp(now.time()) + u']' + withCrLf(text) + kLineBreak).toUtf8();
+
+    const QByteArray encodedPath = QFile::encodeName(path);
+    const int fd = ::open(encodedPath.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fail(QStringLiteral("cannot open the chat log"), path, errno);
+    qsizetype written = 0;
+    while (written < line.size()) {
+        const ssize_t n = ::write(fd, line.constData() + written, size_t(line.size() - written));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int code = errno;
+            ::close(fd);
+            fail(QStringLiteral("cannot write the chat log"), path, code);
+        }
+        written += n;
+    }
+    if (::close(fd) != 0)
+        fail(QStringLiteral("cannot write the chat log"), path, errno);
+}
+
+QString TimeStamp(const QTime &time) {
+    return time.toString(QStringLiteral("HH:mm"));
+}

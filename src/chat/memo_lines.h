@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+
+// Adds text as the new last line of a pane. The pane never ends in a line break and never gets
+// an empty line between two lines; each line break inside the text starts a line of its own.
+void AppendMemoLine(QPlainTextEdit *pane, const QString &text);
+
+// Scrolls the pane so that the newest line is in view.
+void ScrollToCaret(QPlainTextEdit *pane);

@@ -1,0 +1,320 @@
+#include "sim_engine.h"
+
+#include "field_reader.h"
+#include "message.h"
+#include "message_kind.h"
+#include "wire_text.h"
+
+#include <QNetworkDatagram>
+#include <QTextStream>
+#include <QVariant>
+
+namespace {
+
+constexpr int kActivityIntervalMs = 1500;
+const QString kGeneralChat = QStringLiteral("General Chat");
+const QString kOrbitalMesh = QStringLiteral("Zol Orbital Mesh");
+
+QString pathOfRoom(const QString &room) {
+    return room == kGeneralChat ? QString() : room;
+}
+} // namespace
+
+SimEngine::SimEngine(const Options &options, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+    , m_world(options.seed) {
+    if (options.bigArenaUsers > 0)
+        m_world.addBigArena(options.bigArenaUsers);
+    if (const std::optional<Account> account = m_world.account(options.loggedInAs)) {
+        m_loggedIn = true;
+        m_qtag = account->qtag;
+        m_password = account->password;
+    }
+    m_socket.bind(QHostAddress(QHostAddress::LocalHost), options.port);
+    // Bursts to the front-end must not be lost on our side either.
+    m_socket.setSocketOption(QAbstractSocket::SendBufferSizeSocketOption,
+                             QVariant(4 * 1024 * 1024));
+    connect(&m_socket, &QUdpSocket::readyRead, this, &SimEngine::readDatagrams);
+    connect(&m_activity, &QTimer::timeout, this, &SimEngine::tick);
+    if (!options.calm)
+        m_activity.start(kActivityIntervalMs);
+}
+
+void SimEngine::readDatagrams() {
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_socket.receiveDatagram();
+        const Peer from{datagram.senderAddress(), quint16(datagram.senderPort())};
+        if (m_options.verbose) {
+            QTextStream(stdout) << "<< " << from.port << ' ' << QString::fromLatin1(datagram.data())
+                                << Qt::endl;
+        }
+        handle(datagram.data(), from);
+    }
+}
+
+void SimEngine::send(const Peer &to, const QByteArray &message) {
+    if (m_options.verbose)
+        QTextStream(stdout) << ">> " << to.port << ' ' << QString::fromLatin1(message) << Qt::endl;
+    while (m_socket.writeDatagram(message, to.address, to.port) < 0 &&
+           m_socket.error() == QAbstractSocket::TemporaryError) {
+    }
+}
+
+void SimEngine::sendToAttached(const QByteArray &message) {
+    if (m_attached)
+        send(*m_attached, message);
+}
+
+void SimEngine::handle(const QByteArray &datagram, const Peer &from) {
+    FieldReader reader{datagram, 0};
+    const QByteArray name = NextField(reader);
+    const QByteArray command =
+        name.startsWith(kMessagePrefix) ? name.mid(qsizetype(sizeof kMessagePrefix) - 1) : name;
+
+    if (command == "DISCOVER") {
+        send(from, Message("ENGINE_HERE").bytes());
+    } else if (command == "ATTACH") {
+        if (m_attached && *m_attached != from) {
+            send(from, Message("ENGINE_IN_USE").bytes());
+            return;
+        }
+        m_attached = from;
+        send(from, Message("ATTACH").bytes());
+    } else if (command == "TAKEOVER") {
+        if (m_attached && *m_attached != from)
+            send(*m_attached, Message("DETACH").bytes());
+        m_attached = from;
+        send(from, Message("ATTACH").bytes());
+    } else if (!fromAttached(from)) {
+        return; // only the attached front-end is listened to
+    } else if (command == "DETACH") {
+        m_attached.reset();
+    } else if (command == "GETSTATE") {
+        sendState();
+    } else if (command == "LOGIN") {
+        login(reader);
+    } else if (!m_loggedIn) {
+        return;
+    } else if (command == "VECTOR") {
+        enterVector(reader);
+    } else if (command == "GET_VECTORS") {
+        sendSubVectors(reader);
+    } else if (command == "CHATMODE") {
+        enterChatRoom(reader);
+    } else if (command == "CHAT") {
+        chat(reader);
+    } else if (command == "ARENA_KICK" || command == "ARENA_BAN") {
+        if (SimUser *user = m_world.user(NextAnsiField(reader)); user && user->vector == m_vector) {
+            user->vector = QStringLiteral("Arena");
+            sendToAttached(Message("LEAVES_VECTOR").ansi(user->qtag).bytes());
+            if (user->inChat)
+                sendToAttached(Message("LEAVES_CHAT").ansi(m_chatRoom).ansi(user->qtag).bytes());
+        }
+    }
+}
+
+void SimEngine::login(FieldReader reader) {
+    const QString qtag = NextAnsiField(reader);
+    const QString password = NextAnsiField(reader);
+    const std::optional<Account> account = m_world.account(qtag);
+    if (!account || account->password != password) {
+        sendToAttached(Message("AUTHENTICATION_FAILED").bytes());
+        return;
+    }
+    m_loggedIn = true;
+    m_qtag = qtag;
+    m_password = password;
+    m_vector.clear();
+    sendLoggedInState();
+    sendToAttached(
+        Message("STATUS").utf8(QStringLiteral("Logged in to Quorl as %1.").arg(qtag)).bytes());
+    sendToAttached(Message("CONNECTED_MESSENGER").bytes());
+}
+
+void SimEngine::sendState() {
+    if (!m_loggedIn) {
+        // The engine remembers the last credentials it was given.
+        sendToAttached(Message("NOT_LOGGED_IN").ansi(m_qtag).ansi(m_password).bytes());
+        return;
+    }
+    sendLoggedInState();
+    reportVector(m_vector);
+}
+
+void SimEngine::sendLoggedInState() {
+    sendToAttached(Message("USER_DATA").ansi(m_qtag).bytes());
+    sendToAttached(Message("LOGGED_IN").bytes());
+    sendToAttached(Message("MODERATOR_PRIVILEGES")
+                       .ansi(QStringLiteral("0"))
+                       .ansi(m_world.moderators())
+                       .bytes());
+    sendToAttached(Message("ADMIN_PRIVILEGES").ansi(m_world.administrators()).bytes());
+}
+
+void SimEngine::enterVector(FieldReader reader) {
+    const QString path = NextAnsiField(reader);
+    const QString password = NextAnsiField(reader);
+    if (!m_world.vectorExists(path)) {
+        sendToAttached(Message("VECTOR_DISALLOWED")
+                           .ansi(path)
+                           .ansi(QStringLiteral("There is no such arena."))
+                           .bytes());
+        return;
+    }
+    if (const UserArena *arena = m_world.userArena(path);
+        arena && !arena->password.isEmpty() && arena->password != password) {
+        sendToAttached(Message("VECTOR_DISALLOWED")
+                           .ansi(path)
+                           .ansi(QStringLiteral("The supplied password was rejected."))
+                           .bytes());
+        return;
+    }
+    m_vector = path;
+    reportVector(path);
+}
+
+void SimEngine::reportVector(const QString &path) {
+    sendToAttached(
+        Message("VECTOR")
+            .ansi(path)
+            .ansi(m_world.arenaCreationAllowed(path) ? QStringLiteral("1") : QStringLiteral("0"))
+            .bytes());
+    if (path.isEmpty())
+        return; // the top level is the messenger's chat, nobody is "in" it as an arena
+    for (const SimUser *user : m_world.usersInVector(path)) {
+        sendToAttached(Message("JOINS_VECTOR").ansi(user->qtag).bytes());
+        sendToAttached(Message("ARENA_PING")
+                           .ansi(user->qtag)
+                           .number(user->ping)
+                           .number(user->status)
+                           .number(user->players)
+                           .ansi(user->caps)
+                           .bytes());
+        for (const QString &device : user->devices)
+            sendToAttached(Message("REMOTE_ARENA_DEVICE").ansi(user->qtag).ansi(device).bytes());
+    }
+}
+
+void SimEngine::sendSubVectors(FieldReader reader) {
+    const QString path = NextAnsiField(reader);
+    for (const QString &child : m_world.childVectors(path)) {
+        sendToAttached(Message("SUB_VECTOR")
+                           .ansi(child)
+                           .number(m_world.usersIn(child))
+                           .number(m_world.childCount(child))
+                           .number(0)
+                           .number(m_world.capacityOf(child))
+                           .bytes());
+    }
+    for (const UserArena *arena : m_world.userArenasBelow(path)) {
+        sendToAttached(
+            Message("USER_SUB_VECTOR")
+                .ansi(arena->path)
+                .number(m_world.usersIn(arena->path))
+                .number(0)
+                .ansi(arena->password.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"))
+                .number(arena->capacity)
+                .utf8(arena->description)
+                .bytes());
+    }
+}
+
+void SimEngine::enterChatRoom(FieldReader reader) {
+    m_chatRoom = NextAnsiField(reader);
+    sendToAttached(Message("CHATMODE").ansi(m_chatRoom).bytes());
+    for (const SimUser *user : m_world.chatMembers(m_chatRoom))
+        sendToAttached(Message("JOINS_CHAT").ansi(m_chatRoom).ansi(user->qtag).bytes());
+    const QStringList description = m_world.roomDescription(m_chatRoom);
+    for (qsizetype i = 0; i < description.size(); ++i) {
+        sendToAttached(Message("CHAT2")
+                           .ansi(m_chatRoom)
+                           .ansi(kOrbitalMesh)
+                           .utf8(description[i])
+                           .ansi(QString())
+                           .ansi(i == 0 ? QStringLiteral("1") : QStringLiteral("0"))
+                           .bytes());
+    }
+}
+
+void SimEngine::chat(FieldReader reader) {
+    // What the user says shows when it comes back from the room.
+    const QString text = NextUtf8Field(reader);
+    sendToAttached(Message("CHAT").ansi(m_chatRoom).ansi(m_qtag).utf8(text).bytes());
+}
+
+void SimEngine::tick() {
+    if (!m_attached || !m_loggedIn)
+        return;
+    ++m_ticks;
+    if (m_ticks % 30 == 0) {
+        sendToAttached(
+            Message("STATUS")
+                .utf8(QStringLiteral("Quorl: %1 users online.")
+                          .arg(m_world.users().size() + 1000 + m_world.random().bounded(50)))
+                .bytes());
+    }
+    QRandomGenerator &random = m_world.random();
+    switch (random.bounded(4)) {
+    case 0:
+        moveSomeone();
+        break;
+    case 1: {
+        const QList<SimUser *> members = m_world.chatMembers(m_chatRoom);
+        if (!members.isEmpty()) {
+            const SimUser *speaker = members.at(random.bounded(members.size()));
+            sendToAttached(Message("CHAT")
+                               .ansi(m_chatRoom)
+                               .ansi(speaker->qtag)
+                               .utf8(m_world.randomChatLine())
+                               .bytes());
+        }
+        break;
+    }
+    default: {
+        const QList<SimUser *> present = m_world.usersInVector(m_vector);
+        if (!present.isEmpty() && !m_vector.isEmpty()) {
+            SimUser *user = present.at(random.bounded(present.size()));
+            user->ping = qBound(10, user->ping + random.bounded(-30, 31), 400);
+            sendToAttached(Message("ARENA_PING")
+                               .ansi(user->qtag)
+                               .number(user->ping)
+                               .number(user->status)
+                               .number(user->players)
+                               .ansi(user->caps)
+                               .bytes());
+        }
+        break;
+    }
+    }
+}
+
+void SimEngine::moveSomeone() {
+    QList<SimUser> &users = m_world.users();
+    SimUser &user = users[m_world.random().bounded(users.size())];
+    if (user.vector.startsWith(World::bigArenaPath()))
+        return;
+    const bool wasHere = user.vector == m_vector;
+    const bool wasInRoom = wasHere && user.inChat && pathOfRoom(m_chatRoom) == m_vector;
+    if (wasHere) {
+        user.vector = QStringLiteral("Arena");
+        if (!m_vector.isEmpty())
+            sendToAttached(Message("LEAVES_VECTOR").ansi(user.qtag).bytes());
+        if (wasInRoom)
+            sendToAttached(Message("LEAVES_CHAT").ansi(m_chatRoom).ansi(user.qtag).bytes());
+        return;
+    }
+    user.vector = m_vector;
+    if (!m_vector.isEmpty()) {
+        sendToAttached(Message("JOINS_VECTOR").ansi(user.qtag).bytes());
+        sendToAttached(Message("ARENA_PING")
+                           .ansi(user.qtag)
+                           .number(user.ping)
+                           .number(user.status)
+                           .number(user.players)
+                           .ansi(user.caps)
+                           .bytes());
+    }
+    if (user.inChat && pathOfRoom(m_chatRoom) == m_vector)
+        sendToAttached(Message("JOINS_CHAT").ansi(m_chatRoom).ansi(user.qtag).bytes());
+}
