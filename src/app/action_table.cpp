@@ -71,7 +71,8 @@ constexpr std::array<ActionDefinition, kActionCount> kDefinitions{{
 
 // The caption without the menu's access key: "&Search Engine" and "上段の表示(&Z)" read as
 // "Search Engine" and "上段の表示".
-QString withoutAccessKey(const QString &text) {
+QString withoutAccessKey(const QString &text)
+{
     static const QString japaneseStyle = QStringLiteral("(&");
     const qsizetype at = text.indexOf(japaneseStyle);
     if (at >= 0 && text.endsWith(u')') && at == text.size() - 4)
@@ -83,17 +84,20 @@ QString withoutAccessKey(const QString &text) {
 
 } // namespace
 
-const std::array<ActionDefinition, kActionCount> &ActionDefinitions() {
+const std::array<ActionDefinition, kActionCount> &ActionDefinitions()
+{
     return kDefinitions;
 }
 
-const ActionDefinition &DefinitionOf(ActionId id) {
+const ActionDefinition &DefinitionOf(ActionId id)
+{
     return kDefinitions[size_t(id)];
 }
 
 ActionTable::ActionTable(QList<QIcon> images, QObject *owner)
     : QObject(owner)
-    , m_images(std::move(images)) {
+    , m_images(std::move(images))
+{
     for (const ActionDefinition &definition : kDefinitions) {
         const size_t slot = size_t(definition.id);
         Q_ASSERT(!m_actions[slot]);
@@ -115,15 +119,18 @@ ActionTable::ActionTable(QList<QIcon> images, QObject *owner)
     }
 }
 
-QString ActionTable::caption(ActionId id) const {
+QString ActionTable::caption(ActionId id) const
+{
     return withoutAccessKey(QString::fromUtf8(DefinitionOf(id).menuText));
 }
 
-void ActionTable::setHandler(ActionId id, std::function<void()> handler) {
+void ActionTable::setHandler(ActionId id, std::function<void()> handler)
+{
     m_handlers[size_t(id)] = std::move(handler);
 }
 
-void ActionTable::execute(ActionId id) {
+void ActionTable::execute(ActionId id)
+{
     if (m_applyRules)
         m_applyRules();
     QAction *chosen = action(id);
@@ -131,7 +138,8 @@ void ActionTable::execute(ActionId id) {
         chosen->trigger();
 }
 
-void ActionTable::run(ActionId id) {
+void ActionTable::run(ActionId id)
+{
     if (m_applyRules)
         m_applyRules();
     const std::function<void()> &handler = m_handlers[size_t(id)];
@@ -143,7 +151,8 @@ void ActionTable::run(ActionId id) {
         handler();
 }
 
-void ActionTable::setImageIndex(ActionId id, int index) {
+void ActionTable::setImageIndex(ActionId id, int index)
+{
     m_imageIndex[size_t(id)] = index;
     if (index == m_shownImage[size_t(id)] || m_imagesPending)
         return;
@@ -151,7 +160,8 @@ void ActionTable::setImageIndex(ActionId id, int index) {
     QTimer::singleShot(0, this, &ActionTable::applyPendingImages);
 }
 
-void ActionTable::applyPendingImages() {
+void ActionTable::applyPendingImages()
+{
     m_imagesPending = false;
     for (int slot = 0; slot < kActionCount; ++slot) {
         const int index = m_imageIndex[size_t(slot)];

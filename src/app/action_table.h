@@ -76,7 +76,8 @@ public:
 
     // Runs every time the action is chosen, after the enabling rules were applied.
     void setHandler(ActionId id, std::function<void()> handler);
-    void setEnablingRules(std::function<void()> applyRules) {
+    void setEnablingRules(std::function<void()> applyRules)
+    {
         m_applyRules = std::move(applyRules);
     }
     // How errors escaping a handler reach the user.

@@ -1,6 +1,7 @@
 #include "enabling_rules.h"
 
-std::array<ActionEnabling, 13> EnablingRules(const SessionSnapshot &state) {
+std::array<ActionEnabling, 13> EnablingRules(const SessionSnapshot &state)
+{
     using enum ActionId;
     const bool inSession = state.attached && state.loggedIn;
     const bool onUser = inSession && state.userRowSelected;

@@ -15,21 +15,24 @@ const QColor kYellow(250, 205, 30);
 const QColor kBlue(40, 110, 230);
 const QColor kRed(215, 40, 40);
 
-PictureFunction globeWithArrow() {
+PictureFunction globeWithArrow()
+{
     return [](QPainter &p) {
         globe(p, QRectF(0, 0, 13, 13));
         arrow(p, QRectF(8, 8, 8, 8), 135, kGreen);
     };
 }
 
-PictureFunction globeWithMonitor() {
+PictureFunction globeWithMonitor()
+{
     return [](QPainter &p) {
         globe(p, QRectF(0, 0, 12, 12));
         monitor(p, QRectF(7, 7, 9, 9));
     };
 }
 
-PictureFunction globeWithMonitorVariant() {
+PictureFunction globeWithMonitorVariant()
+{
     return [](QPainter &p) {
         globe(p, QRectF(0, 0, 12, 12));
         monitor(p, QRectF(7, 7, 9, 9));
@@ -37,14 +40,16 @@ PictureFunction globeWithMonitorVariant() {
     };
 }
 
-PictureFunction houseWithMonitor() {
+PictureFunction houseWithMonitor()
+{
     return [](QPainter &p) {
         house(p, QRectF(0, 0, 12, 12));
         monitor(p, QRectF(7, 7, 9, 9));
     };
 }
 
-PictureFunction houseWithMonitorVariant() {
+PictureFunction houseWithMonitorVariant()
+{
     return [](QPainter &p) {
         house(p, QRectF(0, 0, 12, 12));
         monitor(p, QRectF(7, 7, 9, 9));
@@ -52,7 +57,8 @@ PictureFunction houseWithMonitorVariant() {
     };
 }
 
-PictureFunction twoPersons(bool pale) {
+PictureFunction twoPersons(bool pale)
+{
     return [pale](QPainter &p) {
         if (pale)
             p.setOpacity(0.45);
@@ -61,23 +67,27 @@ PictureFunction twoPersons(bool pale) {
     };
 }
 
-PictureFunction userWithMarker(const QColor &colour) {
+PictureFunction userWithMarker(const QColor &colour)
+{
     return [colour](QPainter &p) {
         person(p, QRectF(1, 1, 11, 14), QColor(90, 130, 190));
         marker(p, QRectF(10, 10, 6, 6), colour);
     };
 }
 
-PictureFunction engine(int position) {
+PictureFunction engine(int position)
+{
     return [position](QPainter &p) { engineRing(p, kWhole, position); };
 }
 
 template <typename... Motifs>
-PictureFunction draw(Motifs... motifs) {
+PictureFunction draw(Motifs... motifs)
+{
     return [=](QPainter &p) { (motifs(p), ...); };
 }
 
-QList<QIcon> iconsOf(const QList<PictureFunction> &pictures) {
+QList<QIcon> iconsOf(const QList<PictureFunction> &pictures)
+{
     QList<QIcon> icons;
     icons.reserve(pictures.size());
     for (const PictureFunction &picture : pictures)
@@ -87,7 +97,8 @@ QList<QIcon> iconsOf(const QList<PictureFunction> &pictures) {
 
 } // namespace
 
-QList<QIcon> ActionImageList() {
+QList<QIcon> ActionImageList()
+{
     QList<PictureFunction> pictures;
     for (int position = 0; position <= 8; ++position) // 0 idle, 1 to 8 busy
         pictures.append(engine(position));
@@ -137,7 +148,8 @@ QList<QIcon> ActionImageList() {
     return iconsOf(pictures);
 }
 
-QList<QIcon> TreeViewImageList() {
+QList<QIcon> TreeViewImageList()
+{
     return iconsOf({
         globeWithArrow(),                                                // 0 run-time node
         twoPersons(true),                                                // 1 root
@@ -148,7 +160,8 @@ QList<QIcon> TreeViewImageList() {
     });
 }
 
-QList<QIcon> VecterListImageList() {
+QList<QIcon> VecterListImageList()
+{
     return iconsOf({
         globeWithArrow(),
         globeWithMonitor(),
@@ -157,7 +170,8 @@ QList<QIcon> VecterListImageList() {
     });
 }
 
-QList<QIcon> ClientStateImageList() {
+QList<QIcon> ClientStateImageList()
+{
     const QList<PictureFunction> statuses = {globeWithMonitor(), globeWithMonitorVariant(),
                                              houseWithMonitor(), houseWithMonitorVariant()};
     QList<PictureFunction> pictures = {userWithMarker(kYellow), userWithMarker(kBlue),
@@ -168,7 +182,8 @@ QList<QIcon> ClientStateImageList() {
     return iconsOf(pictures);
 }
 
-QPixmap LoginPicture(qreal devicePixelRatio) {
+QPixmap LoginPicture(qreal devicePixelRatio)
+{
     return PaintedPixmap(
         [](QPainter &p) {
             person(p, QRectF(1, 0, 11, 15), kBlue);
@@ -177,7 +192,8 @@ QPixmap LoginPicture(qreal devicePixelRatio) {
         16, 46, devicePixelRatio);
 }
 
-QPixmap FailedToJoinPicture(qreal devicePixelRatio) {
+QPixmap FailedToJoinPicture(qreal devicePixelRatio)
+{
     return PaintedPixmap(
         [](QPainter &p) {
             globe(p, QRectF(0, 0, 13, 13));

@@ -15,7 +15,8 @@ constexpr int kEditWidth = 225;
 
 TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
-    , m_sender(sender) {
+    , m_sender(sender)
+{
     setObjectName(QStringLiteral("LoginForm"));
     setWindowTitle(QStringLiteral("Login"));
     QPalette look = palette();
@@ -68,18 +69,21 @@ TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *p
     connect(BitBtn1, &QPushButton::clicked, this, &TLoginForm::BitBtn1Click);
 }
 
-void TLoginForm::showModeless() {
+void TLoginForm::showModeless()
+{
     show();
     raise();
     activateWindow();
 }
 
-void TLoginForm::showEvent(QShowEvent *event) {
+void TLoginForm::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     QTagEdit->setFocus();
 }
 
-void TLoginForm::BitBtn1Click() {
+void TLoginForm::BitBtn1Click()
+{
     // The engine decides; nothing is checked here, not even for empty boxes.
     m_sender.SendCommand(Command::Login(QTagEdit->text(), PasswordEdit->text()));
     accept();

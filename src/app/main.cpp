@@ -9,7 +9,8 @@
 
 #include <csignal>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TovrelUI"));
     QApplication::setDesktopFileName(QStringLiteral("tovrelui"));

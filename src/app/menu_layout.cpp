@@ -5,7 +5,8 @@ using enum ActionId;
 constexpr LayoutEntry kSeparator = std::nullopt;
 } // namespace
 
-QList<MenuLayout> MainMenuLayout() {
+QList<MenuLayout> MainMenuLayout()
+{
     return {
         {"&File", {SearchEngine, Login, kSeparator, GetUserInfo, kSeparator, ExitForm}},
         {"&Vector",
@@ -23,12 +24,14 @@ QList<MenuLayout> MainMenuLayout() {
     };
 }
 
-QList<LayoutEntry> ActionToolBar1Layout() {
+QList<LayoutEntry> ActionToolBar1Layout()
+{
     return {QuorlZolIcon,     Status,     kSeparator,         ShowContactList, ShowDiagnosticsFrom,
             SetMyArenaStatus, kSeparator, CreatePrivateArena, GoUpVector};
 }
 
-QList<LayoutEntry> UserListActionToolBarLayout() {
+QList<LayoutEntry> UserListActionToolBarLayout()
+{
     return {UserInfo,     ShowPrivateMessageWindow,
             kSeparator,   BanThisUser,
             KickThisUser, BreakStream,
@@ -36,7 +39,8 @@ QList<LayoutEntry> UserListActionToolBarLayout() {
             Refresh};
 }
 
-QList<LayoutEntry> ActionToolBar2Layout() {
+QList<LayoutEntry> ActionToolBar2Layout()
+{
     return {ShowOrbitalMesh, kSeparator,     ToggleTimestamps,    ClearContents,
             ToggleSaveLog,   kSeparator,     ToggleVectorJoinLog, ToggleAudioNotification,
             SettingFont,     ShowUpperPanel, ToggleChatInputLine};

@@ -10,14 +10,16 @@ class PaintedIconEngine final : public QIconEngine {
 public:
     PaintedIconEngine(PictureFunction paint, int canvas)
         : m_paint(std::move(paint))
-        , m_canvas(canvas) {}
+        , m_canvas(canvas)
+    {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override {
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override {
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
         const quint64 key = (quint64(size.width()) << 32) | (quint64(size.height()) << 8) | mode;
         const auto cached = m_cache.constFind(key);
         if (cached != m_cache.cend())
@@ -33,12 +35,14 @@ public:
 
     QIconEngine *clone() const override { return new PaintedIconEngine(m_paint, m_canvas); }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
         return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
     }
 
 private:
-    static QImage disabled(const QImage &source) {
+    static QImage disabled(const QImage &source)
+    {
         QImage image = source.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -57,7 +61,8 @@ private:
 
 } // namespace
 
-QPixmap PaintedPixmap(const PictureFunction &paint, int canvas, int size, qreal devicePixelRatio) {
+QPixmap PaintedPixmap(const PictureFunction &paint, int canvas, int size, qreal devicePixelRatio)
+{
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -72,11 +77,13 @@ QPixmap PaintedPixmap(const PictureFunction &paint, int canvas, int size, qreal 
     return pixmap;
 }
 
-QIcon PaintedIcon(PictureFunction paint, int canvas) {
+QIcon PaintedIcon(PictureFunction paint, int canvas)
+{
     return QIcon(new PaintedIconEngine(std::move(paint), canvas));
 }
 
-PictureFunction Faded(PictureFunction paint) {
+PictureFunction Faded(PictureFunction paint)
+{
     return [paint = std::move(paint)](QPainter &painter) {
         painter.setOpacity(0.4);
         paint(painter);

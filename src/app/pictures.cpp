@@ -10,20 +10,23 @@ const QColor kOutline(40, 60, 90);
 const QColor kGreen(40, 160, 60);
 const QColor kRed(210, 40, 40);
 
-QPen outline(qreal width = 0.8, const QColor &colour = kOutline) {
+QPen outline(qreal width = 0.8, const QColor &colour = kOutline)
+{
     QPen pen(colour, width);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);
     return pen;
 }
 
-QRectF inset(const QRectF &r, qreal by) {
+QRectF inset(const QRectF &r, qreal by)
+{
     return r.adjusted(by, by, -by, -by);
 }
 
 } // namespace
 
-void globe(QPainter &p, const QRectF &r, bool pale) {
+void globe(QPainter &p, const QRectF &r, bool pale)
+{
     p.save();
     const QRectF ball = inset(r, 0.5);
     QRadialGradient sea(ball.center() - QPointF(ball.width() / 5, ball.height() / 5), ball.width());
@@ -45,7 +48,8 @@ void globe(QPainter &p, const QRectF &r, bool pale) {
     p.restore();
 }
 
-void monitor(QPainter &p, const QRectF &r) {
+void monitor(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF screen(r.left(), r.top(), r.width(), r.height() * 0.72);
     p.setPen(outline(0.7, QColor(50, 50, 50)));
@@ -66,7 +70,8 @@ void monitor(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void house(QPainter &p, const QRectF &r) {
+void house(QPainter &p, const QRectF &r)
+{
     p.save();
     const qreal roofBottom = r.top() + r.height() * 0.45;
     QPainterPath roof;
@@ -88,7 +93,8 @@ void house(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void person(QPainter &p, const QRectF &r, const QColor &shirt) {
+void person(QPainter &p, const QRectF &r, const QColor &shirt)
+{
     p.save();
     p.setPen(outline(0.7, shirt.darker(170)));
     p.setBrush(shirt);
@@ -102,7 +108,8 @@ void person(QPainter &p, const QRectF &r, const QColor &shirt) {
     p.restore();
 }
 
-void marker(QPainter &p, const QRectF &r, const QColor &colour) {
+void marker(QPainter &p, const QRectF &r, const QColor &colour)
+{
     p.save();
     p.setPen(outline(0.6, colour.darker(180)));
     p.setBrush(colour);
@@ -110,7 +117,8 @@ void marker(QPainter &p, const QRectF &r, const QColor &colour) {
     p.restore();
 }
 
-void arrow(QPainter &p, const QRectF &r, qreal angleDegrees, const QColor &colour) {
+void arrow(QPainter &p, const QRectF &r, qreal angleDegrees, const QColor &colour)
+{
     p.save();
     p.translate(r.center());
     p.rotate(angleDegrees);
@@ -130,7 +138,8 @@ void arrow(QPainter &p, const QRectF &r, qreal angleDegrees, const QColor &colou
     p.restore();
 }
 
-void padlock(QPainter &p, const QRectF &r) {
+void padlock(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF body(r.left(), r.top() + r.height() * 0.45, r.width(), r.height() * 0.55);
     p.setPen(QPen(QColor(120, 120, 120), r.width() * 0.16));
@@ -143,7 +152,8 @@ void padlock(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void star(QPainter &p, const QRectF &r, const QColor &colour) {
+void star(QPainter &p, const QRectF &r, const QColor &colour)
+{
     p.save();
     QPainterPath shape;
     const QPointF c = r.center();
@@ -163,7 +173,8 @@ void star(QPainter &p, const QRectF &r, const QColor &colour) {
     p.restore();
 }
 
-void speaker(QPainter &p, const QRectF &r, bool withWaves) {
+void speaker(QPainter &p, const QRectF &r, bool withWaves)
+{
     p.save();
     QPainterPath cone;
     const qreal w = r.width();
@@ -190,7 +201,8 @@ void speaker(QPainter &p, const QRectF &r, bool withWaves) {
     p.restore();
 }
 
-void prohibition(QPainter &p, const QRectF &r) {
+void prohibition(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(QPen(kRed, r.width() * 0.14));
     p.setBrush(Qt::NoBrush);
@@ -202,7 +214,8 @@ void prohibition(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void cross(QPainter &p, const QRectF &r, const QColor &colour) {
+void cross(QPainter &p, const QRectF &r, const QColor &colour)
+{
     p.save();
     p.setPen(QPen(colour, r.width() * 0.24, Qt::SolidLine, Qt::RoundCap));
     const QRectF c = inset(r, r.width() * 0.15);
@@ -211,7 +224,8 @@ void cross(QPainter &p, const QRectF &r, const QColor &colour) {
     p.restore();
 }
 
-void noEntry(QPainter &p, const QRectF &r) {
+void noEntry(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(outline(0.7, kRed.darker(150)));
     p.setBrush(kRed);
@@ -223,7 +237,8 @@ void noEntry(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void magnifier(QPainter &p, const QRectF &r) {
+void magnifier(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF lens(r.left(), r.top(), r.width() * 0.65, r.height() * 0.65);
     p.setPen(QPen(QColor(90, 60, 30), r.width() * 0.18, Qt::SolidLine, Qt::RoundCap));
@@ -235,7 +250,8 @@ void magnifier(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void envelope(QPainter &p, const QRectF &r, bool open) {
+void envelope(QPainter &p, const QRectF &r, bool open)
+{
     p.save();
     const QRectF body(r.left(), r.top() + r.height() * 0.3, r.width(), r.height() * 0.65);
     p.setPen(outline(0.7, QColor(120, 100, 60)));
@@ -258,7 +274,8 @@ void envelope(QPainter &p, const QRectF &r, bool open) {
     p.restore();
 }
 
-void bubble(QPainter &p, const QRectF &r) {
+void bubble(QPainter &p, const QRectF &r)
+{
     p.save();
     QPainterPath shape;
     const QRectF round(r.left(), r.top(), r.width(), r.height() * 0.75);
@@ -278,7 +295,8 @@ void bubble(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void clock(QPainter &p, const QRectF &r) {
+void clock(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(outline(0.9, QColor(60, 60, 60)));
     p.setBrush(Qt::white);
@@ -289,7 +307,8 @@ void clock(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void disk(QPainter &p, const QRectF &r) {
+void disk(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(outline(0.7, QColor(20, 40, 80)));
     p.setBrush(QColor(50, 90, 170));
@@ -303,7 +322,8 @@ void disk(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void eraser(QPainter &p, const QRectF &r) {
+void eraser(QPainter &p, const QRectF &r)
+{
     p.save();
     p.translate(r.center());
     p.rotate(-35);
@@ -317,7 +337,8 @@ void eraser(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void letter(QPainter &p, const QRectF &r, const QString &text, const QColor &colour) {
+void letter(QPainter &p, const QRectF &r, const QString &text, const QColor &colour)
+{
     p.save();
     QFont font = p.font();
     font.setBold(true);
@@ -332,7 +353,8 @@ void letter(QPainter &p, const QRectF &r, const QString &text, const QColor &col
     p.restore();
 }
 
-void refresh(QPainter &p, const QRectF &r) {
+void refresh(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF ring = inset(r, r.width() * 0.18);
     p.setPen(QPen(kGreen, r.width() * 0.14, Qt::SolidLine, Qt::FlatCap));
@@ -358,7 +380,8 @@ void refresh(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void panels(QPainter &p, const QRectF &r) {
+void panels(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF frame = inset(r, 0.7);
     p.setPen(outline(0.8, QColor(50, 60, 80)));
@@ -379,7 +402,8 @@ void panels(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void info(QPainter &p, const QRectF &r) {
+void info(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(outline(0.7, QColor(20, 60, 140)));
     p.setBrush(QColor(50, 110, 220));
@@ -392,7 +416,8 @@ void info(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void footprints(QPainter &p, const QRectF &r) {
+void footprints(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 80, 40));
@@ -411,7 +436,8 @@ void footprints(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void key(QPainter &p, const QRectF &r) {
+void key(QPainter &p, const QRectF &r)
+{
     p.save();
     const QColor gold(220, 170, 30);
     p.setPen(QPen(gold.darker(150), r.width() * 0.06));
@@ -433,7 +459,8 @@ void key(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void graph(QPainter &p, const QRectF &r) {
+void graph(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF frame = inset(r, 0.7);
     p.setPen(outline(0.8, QColor(40, 40, 40)));
@@ -455,7 +482,8 @@ void graph(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void plus(QPainter &p, const QRectF &r) {
+void plus(QPainter &p, const QRectF &r)
+{
     p.save();
     p.setPen(outline(0.6, kGreen.darker(160)));
     p.setBrush(kGreen);
@@ -468,7 +496,8 @@ void plus(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void lightning(QPainter &p, const QRectF &r) {
+void lightning(QPainter &p, const QRectF &r)
+{
     p.save();
     QPainterPath bolt;
     bolt.moveTo(r.left() + r.width() * 0.6, r.top());
@@ -484,7 +513,8 @@ void lightning(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void orbit(QPainter &p, const QRectF &r) {
+void orbit(QPainter &p, const QRectF &r)
+{
     p.save();
     const QRectF planet = inset(r, r.width() * 0.25);
     p.setPen(outline(0.7, QColor(90, 40, 120)));
@@ -498,7 +528,8 @@ void orbit(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void page(QPainter &p, const QRectF &r) {
+void page(QPainter &p, const QRectF &r)
+{
     p.save();
     QPainterPath sheet;
     const QRectF s = r.adjusted(r.width() * 0.15, 0.5, -r.width() * 0.15, -0.5);
@@ -514,7 +545,8 @@ void page(QPainter &p, const QRectF &r) {
     p.restore();
 }
 
-void engineRing(QPainter &p, const QRectF &r, int position) {
+void engineRing(QPainter &p, const QRectF &r, int position)
+{
     p.save();
     const QRectF ring = inset(r, r.width() * 0.14);
     QPen dotted(QColor(150, 165, 185), r.width() * 0.14, Qt::DotLine, Qt::RoundCap);

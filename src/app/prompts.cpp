@@ -6,11 +6,13 @@ namespace {
 const QString kTitle = QStringLiteral("TovrelUI");
 } // namespace
 
-QString MessageBoxPrompts::takeOverQuestion() {
+QString MessageBoxPrompts::takeOverQuestion()
+{
     return QStringLiteral("既に他のUIがQuorl zol engineを使用中です。\n強制的に切り替えますか？");
 }
 
-void MessageBoxPrompts::askTakeOver(std::function<void(bool takeOver)> answer) {
+void MessageBoxPrompts::askTakeOver(std::function<void(bool takeOver)> answer)
+{
     auto *box = new QMessageBox(QMessageBox::Question, kTitle, takeOverQuestion(),
                                 QMessageBox::Yes | QMessageBox::No, m_parent);
     box->setObjectName(QStringLiteral("TakeOverQuestion"));
@@ -22,7 +24,8 @@ void MessageBoxPrompts::askTakeOver(std::function<void(bool takeOver)> answer) {
     box->open();
 }
 
-void MessageBoxPrompts::reportError(const QString &message) {
+void MessageBoxPrompts::reportError(const QString &message)
+{
     auto *box = new QMessageBox(QMessageBox::Critical, kTitle, message, QMessageBox::Ok, m_parent);
     box->setObjectName(QStringLiteral("ErrorReport"));
     box->setAttribute(Qt::WA_DeleteOnClose);

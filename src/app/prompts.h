@@ -18,7 +18,8 @@ public:
 class MessageBoxPrompts final : public TakeOverPrompt, public ErrorReporter {
 public:
     explicit MessageBoxPrompts(QWidget *parent)
-        : m_parent(parent) {}
+        : m_parent(parent)
+    {}
 
     void askTakeOver(std::function<void(bool takeOver)> answer) override;
     void reportError(const QString &message) override;

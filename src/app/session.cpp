@@ -23,13 +23,15 @@ constexpr int kDetachedStatusImage = 13;
 Session::Session(const Collaborators &with, QObject *parent)
     : QObject(parent)
     , m_with(with)
-    , m_statusLabel(new QLabel(with.statusBar)) {
+    , m_statusLabel(new QLabel(with.statusBar))
+{
     m_statusLabel->setObjectName(QStringLiteral("StatusText"));
     m_statusLabel->setTextFormat(Qt::PlainText);
     m_with.statusBar->addWidget(m_statusLabel, 1);
 }
 
-void Session::registerHandlers(MessageDispatcher &dispatcher) {
+void Session::registerHandlers(MessageDispatcher &dispatcher)
+{
     using enum MessageKind;
     dispatcher.registerHandler(LoggedIn, [this](FieldReader) { SetSessionActive(true); });
     dispatcher.registerHandler(NotLoggedIn, [this](FieldReader r) { notLoggedIn(r); });
@@ -41,12 +43,14 @@ void Session::registerHandlers(MessageDispatcher &dispatcher) {
     dispatcher.registerHandler(SessionKey, [](FieldReader) {});
 }
 
-QString Session::statusBarText() const {
+QString Session::statusBarText() const
+{
     const QString hint = m_with.statusBar->currentMessage();
     return hint.isEmpty() ? m_statusLabel->text() : hint;
 }
 
-void Session::SetSessionActive(bool active) {
+void Session::SetSessionActive(bool active)
+{
     m_sessionActive = active;
     m_with.vectorTree->setEnabled(active);
     // Greyed panes say at a glance that nobody is logged in.
@@ -61,35 +65,41 @@ void Session::SetSessionActive(bool active) {
     m_with.link->UpdateEngineIcon();
 }
 
-void Session::UpdateStatusIcon() {
+void Session::UpdateStatusIcon()
+{
     const int base = m_with.link->EngineAttached() ? kAttachedStatusImage : kDetachedStatusImage;
     m_with.actions->setImageIndex(ActionId::Status, base + m_arenaStatusIndicator);
 }
 
-void Session::LoginActionExecute() {
+void Session::LoginActionExecute()
+{
     m_with.loginForm->showModeless();
 }
 
-void Session::QuorlZolIconActionExecute() {
+void Session::QuorlZolIconActionExecute()
+{
     if (!m_with.link->EngineAttached())
         m_with.actions->execute(ActionId::SearchEngine);
     else if (!m_sessionActive)
         m_with.actions->execute(ActionId::Login);
 }
 
-void Session::StatusActionExecute() {
+void Session::StatusActionExecute()
+{
     if (m_with.link->EngineAttached())
         m_with.actions->execute(ActionId::SetMyArenaStatus);
 }
 
-void Session::ApplicationOnHint(const QString &hint) {
+void Session::ApplicationOnHint(const QString &hint)
+{
     if (hint.isEmpty())
         m_with.statusBar->clearMessage();
     else
         m_with.statusBar->showMessage(hint);
 }
 
-void Session::notLoggedIn(FieldReader reader) {
+void Session::notLoggedIn(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
     SetSessionActive(false);
@@ -98,14 +108,16 @@ void Session::notLoggedIn(FieldReader reader) {
     m_with.loginForm->showModeless();
 }
 
-void Session::status(FieldReader reader) {
+void Session::status(FieldReader reader)
+{
     m_statusText = NextUtf8Field(reader);
     m_statusLabel->setText(m_statusText);
     m_with.statusBar->clearMessage();
     m_with.chat->AddChatLine(m_statusText);
 }
 
-void Session::connectedMessenger() {
+void Session::connectedMessenger()
+{
     m_with.navigation->selectRootNode();
     m_with.navigation->clearSubVectors();
     m_with.users->ClearUserRows(UserListModel::VectorPart);

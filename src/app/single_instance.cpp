@@ -14,14 +14,16 @@ const QByteArray kDone = "done\n";
 SingleInstance::SingleInstance(QString folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
-                                : std::move(folder)) {
+                                : std::move(folder))
+{
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *connection = m_server.nextPendingConnection())
             answer(connection);
     });
 }
 
-bool SingleInstance::acquire() {
+bool SingleInstance::acquire()
+{
     QDir().mkpath(m_folder);
     m_lock = std::make_unique<QLockFile>(m_folder + QStringLiteral("/TovrelUI.lock"));
     // Only a dead owner makes the lock stale, never its age: a copy may run for weeks.
@@ -35,7 +37,8 @@ bool SingleInstance::acquire() {
     return true;
 }
 
-void SingleInstance::answer(QLocalSocket *connection) {
+void SingleInstance::answer(QLocalSocket *connection)
+{
     connection->setParent(this);
     connect(connection, &QLocalSocket::disconnected, connection, &QObject::deleteLater);
     connect(connection, &QLocalSocket::readyRead, connection, [this, connection] {
@@ -49,7 +52,8 @@ void SingleInstance::answer(QLocalSocket *connection) {
     });
 }
 
-bool SingleInstance::activateRunning(int timeoutMs) {
+bool SingleInstance::activateRunning(int timeoutMs)
+{
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     // The running copy may hold the lock a moment before it listens.

@@ -49,13 +49,15 @@ class NamedSplitter : public QSplitter {
 public:
     NamedSplitter(Qt::Orientation orientation, QString handleName, QWidget *parent)
         : QSplitter(orientation, parent)
-        , m_handleName(std::move(handleName)) {
+        , m_handleName(std::move(handleName))
+    {
         setHandleWidth(kSplitterWidth);
         setChildrenCollapsible(false);
     }
 
 protected:
-    QSplitterHandle *createHandle() override {
+    QSplitterHandle *createHandle() override
+    {
         QSplitterHandle *handle = QSplitter::createHandle();
         handle->setObjectName(m_handleName);
         return handle;
@@ -65,14 +67,16 @@ private:
     QString m_handleName;
 };
 
-QWidget *panel(const char *name, QWidget *parent) {
+QWidget *panel(const char *name, QWidget *parent)
+{
     auto *widget = new QWidget(parent);
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 // A white pane with a one-pixel border around a list.
-QFrame *listPanel(const char *name, QWidget *parent) {
+QFrame *listPanel(const char *name, QWidget *parent)
+{
     auto *frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameShape(QFrame::Box);
@@ -82,14 +86,16 @@ QFrame *listPanel(const char *name, QWidget *parent) {
     return frame;
 }
 
-QBoxLayout *tight(QBoxLayout *layout) {
+QBoxLayout *tight(QBoxLayout *layout)
+{
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     return layout;
 }
 
 QTreeView *reportView(const char *name, QAbstractItemModel *model,
-                      const QList<QPair<int, Qt::Alignment>> &columns, QWidget *parent) {
+                      const QList<QPair<int, Qt::Alignment>> &columns, QWidget *parent)
+{
     auto *view = new QTreeView(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setModel(model);
@@ -115,7 +121,8 @@ QTreeView *reportView(const char *name, QAbstractItemModel *model,
 
 TTovrelUIForm::TTovrelUIForm(const Services &services)
     : QMainWindow(nullptr)
-    , m_link(services.engine) {
+    , m_link(services.engine)
+{
     setObjectName(QStringLiteral("TovrelUIForm"));
     setWindowTitle(QStringLiteral("TovrelUI for Quorl Zol Ombrel VII"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -134,12 +141,14 @@ TTovrelUIForm::TTovrelUIForm(const Services &services)
     formCreate();
 }
 
-TTovrelUIForm::~TTovrelUIForm() {
+TTovrelUIForm::~TTovrelUIForm()
+{
     // The link's handlers point into the subsystems; no datagram may reach them from here on.
     m_link.setCollaborators({});
 }
 
-void TTovrelUIForm::buildLayout() {
+void TTovrelUIForm::buildLayout()
+{
     menuBar()->setObjectName(QStringLiteral("ActionMainMenuBar"));
     QFont menuFont = font();
     menuFont.setFamilies({QStringLiteral("MS UI Gothic"), font().family()});
@@ -164,7 +173,8 @@ void TTovrelUIForm::buildLayout() {
     statusBar()->setSizeGripEnabled(true);
 }
 
-QWidget *TTovrelUIForm::buildTopBar() {
+QWidget *TTovrelUIForm::buildTopBar()
+{
     m_baseTopPanel = panel("BaseTopPanel", nullptr);
     m_baseTopPanel->setFixedHeight(kStripHeight);
     auto *panel2 = panel("Panel2", m_baseTopPanel);
@@ -183,7 +193,8 @@ QWidget *TTovrelUIForm::buildTopBar() {
     return m_baseTopPanel;
 }
 
-QWidget *TTovrelUIForm::buildUpperPanel() {
+QWidget *TTovrelUIForm::buildUpperPanel()
+{
     auto *upper = new NamedSplitter(Qt::Horizontal, QStringLiteral("UpperLeftSplitter"), nullptr);
     upper->setObjectName(QStringLiteral("UpperPanel"));
     m_upperPanel = upper;
@@ -233,7 +244,8 @@ QWidget *TTovrelUIForm::buildUpperPanel() {
     return upper;
 }
 
-QWidget *TTovrelUIForm::buildUnderPanel() {
+QWidget *TTovrelUIForm::buildUnderPanel()
+{
     auto *under = panel("UnderPanel", nullptr);
     auto *layout = tight(new QVBoxLayout(under));
 
@@ -318,7 +330,8 @@ QWidget *TTovrelUIForm::buildUnderPanel() {
 
 QToolBar *TTovrelUIForm::buildToolBar(const char *name,
                                       const QList<std::optional<ActionId>> &entries,
-                                      QWidget *parent) {
+                                      QWidget *parent)
+{
     auto *toolBar = new QToolBar(parent);
     toolBar->setObjectName(QString::fromLatin1(name));
     toolBar->setMovable(false);
@@ -335,7 +348,8 @@ QToolBar *TTovrelUIForm::buildToolBar(const char *name,
     return toolBar;
 }
 
-void TTovrelUIForm::buildMenus() {
+void TTovrelUIForm::buildMenus()
+{
     for (const MenuLayout &layout : MainMenuLayout()) {
         QMenu *menu = menuBar()->addMenu(QString::fromUtf8(layout.title));
         menu->setToolTipsVisible(true);
@@ -350,7 +364,8 @@ void TTovrelUIForm::buildMenus() {
     }
 }
 
-void TTovrelUIForm::composeSubsystems(const Services &services) {
+void TTovrelUIForm::composeSubsystems(const Services &services)
+{
     QAction *timestamps = m_actions->action(ActionId::ToggleTimestamps);
     QAction *saveLog = m_actions->action(ActionId::ToggleSaveLog);
     QAction *chatSound = m_actions->action(ActionId::ToggleAudioNotification);
@@ -417,7 +432,8 @@ void TTovrelUIForm::composeSubsystems(const Services &services) {
             &UserListModel::sortByColumn);
 }
 
-void TTovrelUIForm::guarded(const std::function<void()> &work) {
+void TTovrelUIForm::guarded(const std::function<void()> &work)
+{
     try {
         work();
     } catch (const std::exception &error) {
@@ -427,7 +443,8 @@ void TTovrelUIForm::guarded(const std::function<void()> &work) {
     }
 }
 
-void TTovrelUIForm::wireActions() {
+void TTovrelUIForm::wireActions()
+{
     using enum ActionId;
     ActionTable &actions = *m_actions;
     actions.setEnablingRules([this] { ActionManagerUpdate(); });
@@ -461,7 +478,8 @@ void TTovrelUIForm::wireActions() {
     });
 }
 
-void TTovrelUIForm::formCreate() {
+void TTovrelUIForm::formCreate()
+{
     m_session->SetSessionActive(false);
     ExpandWithDescendants(m_vectorTree->root());
     m_chatLog->clearContents();
@@ -471,7 +489,8 @@ void TTovrelUIForm::formCreate() {
                 &TTovrelUIForm::ActionManagerUpdate);
 }
 
-SessionSnapshot TTovrelUIForm::snapshot() const {
+SessionSnapshot TTovrelUIForm::snapshot() const
+{
     const UserRow *user = m_users->selectedRow(m_userListView->selectionModel());
     return {
         m_link.EngineAttached(),
@@ -484,12 +503,14 @@ SessionSnapshot TTovrelUIForm::snapshot() const {
     };
 }
 
-void TTovrelUIForm::ActionManagerUpdate() {
+void TTovrelUIForm::ActionManagerUpdate()
+{
     for (const ActionEnabling &rule : EnablingRules(snapshot()))
         m_actions->action(rule.action)->setEnabled(rule.enabled);
 }
 
-void TTovrelUIForm::ShowUpperPanelActionExecute() {
+void TTovrelUIForm::ShowUpperPanelActionExecute()
+{
     const bool shown = m_actions->action(ActionId::ShowUpperPanel)->isChecked();
     m_upperTopSplitter->setVisible(shown);
     m_upperPanel->setVisible(shown);
@@ -497,21 +518,25 @@ void TTovrelUIForm::ShowUpperPanelActionExecute() {
     ScrollToCaret(m_chatLogMemo);
 }
 
-void TTovrelUIForm::secondInstanceActivated() {
+void TTovrelUIForm::secondInstanceActivated()
+{
     if (!m_link.EngineAttached())
         m_actions->execute(ActionId::SearchEngine);
 }
 
-void TTovrelUIForm::showEngineImage(int imageIndex) {
+void TTovrelUIForm::showEngineImage(int imageIndex)
+{
     m_actions->setImageIndex(ActionId::QuorlZolIcon, imageIndex);
 }
 
-void TTovrelUIForm::showEvent(QShowEvent *event) {
+void TTovrelUIForm::showEvent(QShowEvent *event)
+{
     QMainWindow::showEvent(event);
     m_link.mainWindowShown();
 }
 
-void TTovrelUIForm::closeEvent(QCloseEvent *event) {
+void TTovrelUIForm::closeEvent(QCloseEvent *event)
+{
     // A second request to close (a signal arriving twice) must not detach twice.
     if (m_closing) {
         event->accept();
@@ -523,7 +548,8 @@ void TTovrelUIForm::closeEvent(QCloseEvent *event) {
     Q_EMIT closed();
 }
 
-bool TTovrelUIForm::event(QEvent *event) {
+bool TTovrelUIForm::event(QEvent *event)
+{
     if (event->type() == QEvent::StatusTip) {
         m_session->ApplicationOnHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;

@@ -20,9 +20,11 @@ enum RoleImage { PlainUser = 0, Moderator = 1, Administrator = 2 };
 
 ArenaUsers::ArenaUsers(Collaborators with, QObject *parent)
     : QObject(parent)
-    , m_with(std::move(with)) {}
+    , m_with(std::move(with))
+{}
 
-void ArenaUsers::registerHandlers(MessageDispatcher &dispatcher) {
+void ArenaUsers::registerHandlers(MessageDispatcher &dispatcher)
+{
     using enum MessageKind;
     dispatcher.registerHandler(JoinsVector, [this](FieldReader r) { joinsVector(r); });
     dispatcher.registerHandler(LeavesVector, [this](FieldReader r) { leavesVector(r); });
@@ -34,7 +36,8 @@ void ArenaUsers::registerHandlers(MessageDispatcher &dispatcher) {
                                [this](FieldReader r) { moderatorPrivileges(r); });
 }
 
-int ArenaUsers::RoleImageOf(const QString &qtag) const {
+int ArenaUsers::RoleImageOf(const QString &qtag) const
+{
     if (IsModerator(qtag))
         return Moderator;
     if (IsAdministrator(qtag))
@@ -42,12 +45,14 @@ int ArenaUsers::RoleImageOf(const QString &qtag) const {
     return PlainUser;
 }
 
-bool ArenaUsers::IsInCurrentVector(const QString &qtag) const {
+bool ArenaUsers::IsInCurrentVector(const QString &qtag) const
+{
     const UserRow *row = m_with.rows->lastExactRow(qtag);
     return row && row->inVector;
 }
 
-void ArenaUsers::JoinNotice(const QString &qtag) {
+void ArenaUsers::JoinNotice(const QString &qtag)
+{
     if (m_with.currentVectorPath().endsWith(u'/' + m_ownQTag))
         m_with.chat->AddChatLine(QStringLiteral("Enter ") + qtag +
                                  QStringLiteral(" at your room."));
@@ -57,14 +62,16 @@ void ArenaUsers::JoinNotice(const QString &qtag) {
         m_with.sounds->PlayNotificationSound(SoundAlias::kDeviceConnect);
 }
 
-void ArenaUsers::LeaveNotice(const QString &qtag) {
+void ArenaUsers::LeaveNotice(const QString &qtag)
+{
     if (m_with.joinLog->isChecked())
         m_with.chat->AddChatLine(QStringLiteral("Exit ") + qtag + u'.');
     if (m_with.enterExitSound->isChecked())
         m_with.sounds->PlayNotificationSound(SoundAlias::kDeviceDisconnect);
 }
 
-void ArenaUsers::joinsVector(FieldReader reader) {
+void ArenaUsers::joinsVector(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     if (UserRow *row = m_with.rows->FindUserRow(qtag)) {
         row->inVector = true;
@@ -78,7 +85,8 @@ void ArenaUsers::joinsVector(FieldReader reader) {
     JoinNotice(qtag);
 }
 
-void ArenaUsers::leavesVector(FieldReader reader) {
+void ArenaUsers::leavesVector(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     UserRow *row = m_with.rows->FindUserRow(qtag);
     if (!row)
@@ -92,7 +100,8 @@ void ArenaUsers::leavesVector(FieldReader reader) {
     LeaveNotice(qtag);
 }
 
-void ArenaUsers::arenaPing(FieldReader reader) {
+void ArenaUsers::arenaPing(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     const QString ping = NextAnsiField(reader);
     const QString status = NextAnsiField(reader);
@@ -120,7 +129,8 @@ void ArenaUsers::arenaPing(FieldReader reader) {
         throw MalformedField("arena status is not a number");
 }
 
-void ArenaUsers::remoteArenaDevice(FieldReader reader) {
+void ArenaUsers::remoteArenaDevice(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     const QString device = NextAnsiField(reader);
 
@@ -146,12 +156,14 @@ void ArenaUsers::remoteArenaDevice(FieldReader reader) {
     m_with.rows->rowUpdated(row);
 }
 
-void ArenaUsers::userData(FieldReader reader) {
+void ArenaUsers::userData(FieldReader reader)
+{
     m_with.session->SetSessionActive(true);
     m_ownQTag = NextAnsiField(reader);
 }
 
-QStringList ArenaUsers::SplitPrivilegeList(const QString &text) {
+QStringList ArenaUsers::SplitPrivilegeList(const QString &text)
+{
     QStringList entries;
     qsizetype position = 0;
     while (position < text.size()) {
@@ -166,30 +178,36 @@ QStringList ArenaUsers::SplitPrivilegeList(const QString &text) {
     return entries;
 }
 
-void ArenaUsers::adminPrivileges(FieldReader reader) {
+void ArenaUsers::adminPrivileges(FieldReader reader)
+{
     m_administrators = SplitPrivilegeList(NextAnsiField(reader));
     m_administratorSet = QSet<QString>(m_administrators.cbegin(), m_administrators.cend());
 }
 
-void ArenaUsers::moderatorPrivileges(FieldReader reader) {
+void ArenaUsers::moderatorPrivileges(FieldReader reader)
+{
     NextField(reader); // its meaning is the engine's own
     m_moderators = SplitPrivilegeList(NextAnsiField(reader));
     m_moderatorSet = QSet<QString>(m_moderators.cbegin(), m_moderators.cend());
 }
 
-void ArenaUsers::sendForSelected(QByteArray (*command)(const QString &)) {
+void ArenaUsers::sendForSelected(QByteArray (*command)(const QString &))
+{
     if (const UserRow *row = m_with.rows->selectedRow(m_with.selection))
         m_with.sender->SendCommand(command(row->caption));
 }
 
-void ArenaUsers::KickThisUserActionExecute() {
+void ArenaUsers::KickThisUserActionExecute()
+{
     sendForSelected(&Command::ArenaKick);
 }
 
-void ArenaUsers::BanThisUserActionExecute() {
+void ArenaUsers::BanThisUserActionExecute()
+{
     sendForSelected(&Command::ArenaBan);
 }
 
-void ArenaUsers::BreakStreamActionExecute() {
+void ArenaUsers::BreakStreamActionExecute()
+{
     sendForSelected(&Command::ArenaBreakStream);
 }

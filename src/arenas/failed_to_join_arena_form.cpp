@@ -17,7 +17,8 @@ const QColor kBackground(255, 200, 200);
 TFailedToJoinArenaForm::TFailedToJoinArenaForm(CommandSender &sender, const QPixmap &picture,
                                                QWidget *parent)
     : QDialog(parent, Qt::Tool)
-    , m_sender(sender) {
+    , m_sender(sender)
+{
     setObjectName(QStringLiteral("FailedToJoinArenaForm"));
     setWindowTitle(QStringLiteral("Failed to Join Arena.."));
     QPalette look = palette();
@@ -72,14 +73,16 @@ TFailedToJoinArenaForm::TFailedToJoinArenaForm(CommandSender &sender, const QPix
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFailedToJoinArenaForm::showRefused(const QString &path) {
+void TFailedToJoinArenaForm::showRefused(const QString &path)
+{
     VectorStaticText->setText(path);
     show();
     raise();
     activateWindow();
 }
 
-void TFailedToJoinArenaForm::Button1Click() {
+void TFailedToJoinArenaForm::Button1Click()
+{
     m_sender.SendCommand(Command::Vector(VectorStaticText->text(), PasswordEdit->text()));
     accept();
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-int hexValue(char c) {
+int hexValue(char c)
+{
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'A' && c <= 'F')
@@ -14,7 +15,8 @@ int hexValue(char c) {
 
 } // namespace
 
-QString DecodePercentText(const QString &text) {
+QString DecodePercentText(const QString &text)
+{
     if (!text.contains(u'%'))
         return text;
     const QByteArray bytes = text.toUtf8();

@@ -1,6 +1,7 @@
 #include "row_order.h"
 
-int CompareRowsByColumn(const QString &a, const QString &b, ColumnOrder order) {
+int CompareRowsByColumn(const QString &a, const QString &b, ColumnOrder order)
+{
     switch (order) {
     case ColumnOrder::Caption:
         return QString::localeAwareCompare(a, b);

@@ -18,23 +18,28 @@ class RowTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override {
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
         return parent.isValid() ? 0 : int(m_rows.size());
     }
 
-    Row *rowAt(int position) const {
+    Row *rowAt(int position) const
+    {
         return position >= 0 && position < int(m_rows.size()) ? m_rows[size_t(position)].get()
                                                               : nullptr;
     }
-    Row *rowAt(const QModelIndex &index) const {
+    Row *rowAt(const QModelIndex &index) const
+    {
         return index.isValid() && index.model() == this ? rowAt(index.row()) : nullptr;
     }
-    QModelIndex indexOf(const Row *row, int column = 0) const {
+    QModelIndex indexOf(const Row *row, int column = 0) const
+    {
         return index(row->position, column);
     }
 
     // The column header's click: sorts once by that column, ascending.
-    void sortByColumn(int column) {
+    void sortByColumn(int column)
+    {
         const ColumnOrder order = columnOrder(column);
         reorder([&](std::vector<std::unique_ptr<Row>> &rows) {
             std::stable_sort(rows.begin(), rows.end(), [&](const auto &a, const auto &b) {
@@ -49,7 +54,8 @@ protected:
     virtual void indexRow(Row *) {}
     virtual void forgetRow(Row *) {}
 
-    Row *appendRow(std::unique_ptr<Row> row) {
+    Row *appendRow(std::unique_ptr<Row> row)
+    {
         const int position = int(m_rows.size());
         beginInsertRows(QModelIndex(), position, position);
         row->position = position;
@@ -60,7 +66,8 @@ protected:
         return added;
     }
 
-    void removeRow(Row *row) {
+    void removeRow(Row *row)
+    {
         const int position = row->position;
         beginRemoveRows(QModelIndex(), position, position);
         forgetRow(row);
@@ -69,13 +76,15 @@ protected:
         endRemoveRows();
     }
 
-    void rowChanged(const Row *row) {
+    void rowChanged(const Row *row)
+    {
         Q_EMIT dataChanged(index(row->position, 0), index(row->position, columnCount() - 1));
     }
 
     // Drops every row for which drop(row) says so, after it may have changed the row.
     template <typename Drop>
-    void dropRowsWhere(Drop drop) {
+    void dropRowsWhere(Drop drop)
+    {
         reorder([&](std::vector<std::unique_ptr<Row>> &rows) {
             std::vector<std::unique_ptr<Row>> kept;
             kept.reserve(rows.size());
@@ -93,7 +102,8 @@ protected:
             Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }
 
-    void removeAllRows() {
+    void removeAllRows()
+    {
         if (m_rows.empty())
             return;
         beginResetModel();
@@ -105,12 +115,14 @@ protected:
 
     const std::vector<std::unique_ptr<Row>> &rows() const { return m_rows; }
 
-    QIcon iconAt(const QList<QIcon> &images, int index) const {
+    QIcon iconAt(const QList<QIcon> &images, int index) const
+    {
         return index >= 0 && index < images.size() ? images.at(index) : QIcon();
     }
 
 private:
-    void renumberFrom(int position) {
+    void renumberFrom(int position)
+    {
         for (size_t i = size_t(position); i < m_rows.size(); ++i)
             m_rows[i]->position = int(i);
     }
@@ -118,7 +130,8 @@ private:
     // Changes the order or the membership of the rows in one layout change, moving the view's
     // persistent indexes (its selection, its current row) with their rows.
     template <typename Change>
-    void reorder(Change change) {
+    void reorder(Change change)
+    {
         Q_EMIT layoutAboutToBeChanged();
         const QModelIndexList before = persistentIndexList();
         std::vector<Row *> persistentRows;

@@ -24,13 +24,16 @@ constexpr int kColumnCount = int(std::size(kColumns));
 
 UserListModel::UserListModel(QList<QIcon> images, QObject *parent)
     : RowTableModel(parent)
-    , m_images(std::move(images)) {}
+    , m_images(std::move(images))
+{}
 
-int UserListModel::columnCount(const QModelIndex &parent) const {
+int UserListModel::columnCount(const QModelIndex &parent) const
+{
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString UserListModel::cell(const UserRow &row, int column) const {
+QString UserListModel::cell(const UserRow &row, int column) const
+{
     switch (column) {
     case QTagColumn:
         return row.caption;
@@ -48,11 +51,13 @@ QString UserListModel::cell(const UserRow &row, int column) const {
     return {};
 }
 
-ColumnOrder UserListModel::columnOrder(int column) const {
+ColumnOrder UserListModel::columnOrder(int column) const
+{
     return column >= 0 && column < kColumnCount ? kColumns[column].order : ColumnOrder::Text;
 }
 
-QVariant UserListModel::data(const QModelIndex &index, int role) const {
+QVariant UserListModel::data(const QModelIndex &index, int role) const
+{
     const UserRow *row = rowAt(index);
     if (!row)
         return {};
@@ -71,7 +76,8 @@ QVariant UserListModel::data(const QModelIndex &index, int role) const {
     return {};
 }
 
-QVariant UserListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant UserListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
@@ -81,7 +87,8 @@ QVariant UserListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-UserRow *UserListModel::FindUserRow(const QString &qtag) const {
+UserRow *UserListModel::FindUserRow(const QString &qtag) const
+{
     const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
     if (bucket == m_byFoldedQTag.cend())
         return nullptr;
@@ -93,7 +100,8 @@ UserRow *UserListModel::FindUserRow(const QString &qtag) const {
     return first;
 }
 
-UserRow *UserListModel::firstExactRow(const QString &qtag) const {
+UserRow *UserListModel::firstExactRow(const QString &qtag) const
+{
     const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
     if (bucket == m_byFoldedQTag.cend())
         return nullptr;
@@ -105,7 +113,8 @@ UserRow *UserListModel::firstExactRow(const QString &qtag) const {
     return first;
 }
 
-UserRow *UserListModel::lastExactRow(const QString &qtag) const {
+UserRow *UserListModel::lastExactRow(const QString &qtag) const
+{
     const auto bucket = m_byFoldedQTag.constFind(keyOf(qtag));
     if (bucket == m_byFoldedQTag.cend())
         return nullptr;
@@ -117,19 +126,23 @@ UserRow *UserListModel::lastExactRow(const QString &qtag) const {
     return last;
 }
 
-UserRow *UserListModel::addRow(UserRow row) {
+UserRow *UserListModel::addRow(UserRow row)
+{
     return appendRow(std::make_unique<UserRow>(std::move(row)));
 }
 
-void UserListModel::deleteRow(UserRow *row) {
+void UserListModel::deleteRow(UserRow *row)
+{
     removeRow(row);
 }
 
-void UserListModel::indexRow(UserRow *row) {
+void UserListModel::indexRow(UserRow *row)
+{
     m_byFoldedQTag[keyOf(row->caption)].append(row);
 }
 
-void UserListModel::forgetRow(UserRow *row) {
+void UserListModel::forgetRow(UserRow *row)
+{
     const auto bucket = m_byFoldedQTag.find(keyOf(row->caption));
     if (bucket == m_byFoldedQTag.end())
         return;
@@ -138,7 +151,8 @@ void UserListModel::forgetRow(UserRow *row) {
         m_byFoldedQTag.erase(bucket);
 }
 
-void UserListModel::ClearUserRows(int flags) {
+void UserListModel::ClearUserRows(int flags)
+{
     const bool vectorPart = flags & VectorPart;
     const bool chatPart = flags & ChatPart;
     if (!vectorPart && !chatPart)
@@ -163,7 +177,8 @@ void UserListModel::ClearUserRows(int flags) {
     });
 }
 
-UserRow *UserListModel::selectedRow(const QItemSelectionModel *selection) const {
+UserRow *UserListModel::selectedRow(const QItemSelectionModel *selection) const
+{
     if (!selection)
         return nullptr;
     const QModelIndexList selected = selection->selectedRows();

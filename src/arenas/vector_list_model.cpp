@@ -24,13 +24,16 @@ constexpr int kColumnCount = int(std::size(kColumns));
 
 VectorListModel::VectorListModel(QList<QIcon> images, QObject *parent)
     : RowTableModel(parent)
-    , m_images(std::move(images)) {}
+    , m_images(std::move(images))
+{}
 
-int VectorListModel::columnCount(const QModelIndex &parent) const {
+int VectorListModel::columnCount(const QModelIndex &parent) const
+{
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QString VectorListModel::cell(const VectorRow &row, int column) const {
+QString VectorListModel::cell(const VectorRow &row, int column) const
+{
     switch (column) {
     case CaptionColumn:
         return row.caption;
@@ -46,11 +49,13 @@ QString VectorListModel::cell(const VectorRow &row, int column) const {
     return {};
 }
 
-ColumnOrder VectorListModel::columnOrder(int column) const {
+ColumnOrder VectorListModel::columnOrder(int column) const
+{
     return column >= 0 && column < kColumnCount ? kColumns[column].order : ColumnOrder::Text;
 }
 
-QVariant VectorListModel::data(const QModelIndex &index, int role) const {
+QVariant VectorListModel::data(const QModelIndex &index, int role) const
+{
     const VectorRow *row = rowAt(index);
     if (!row)
         return {};
@@ -66,7 +71,8 @@ QVariant VectorListModel::data(const QModelIndex &index, int role) const {
     return {};
 }
 
-QVariant VectorListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant VectorListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return {};
     if (role == Qt::DisplayRole)
@@ -76,27 +82,33 @@ QVariant VectorListModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-VectorRow *VectorListModel::findRow(const QString &caption) const {
+VectorRow *VectorListModel::findRow(const QString &caption) const
+{
     return m_byCaption.value(caption);
 }
 
-VectorRow *VectorListModel::addRow(VectorRow row) {
+VectorRow *VectorListModel::addRow(VectorRow row)
+{
     return appendRow(std::make_unique<VectorRow>(std::move(row)));
 }
 
-void VectorListModel::deleteRow(VectorRow *row) {
+void VectorListModel::deleteRow(VectorRow *row)
+{
     removeRow(row);
 }
 
-void VectorListModel::indexRow(VectorRow *row) {
+void VectorListModel::indexRow(VectorRow *row)
+{
     m_byCaption.insert(row->caption, row);
 }
 
-void VectorListModel::forgetRow(VectorRow *row) {
+void VectorListModel::forgetRow(VectorRow *row)
+{
     m_byCaption.remove(row->caption);
 }
 
-VectorRow *VectorListModel::selectedRow(const QItemSelectionModel *selection) const {
+VectorRow *VectorListModel::selectedRow(const QItemSelectionModel *selection) const
+{
     if (!selection)
         return nullptr;
     const QModelIndexList selected = selection->selectedRows();

@@ -21,11 +21,13 @@ namespace {
 const QString kPathSeparator = QStringLiteral("/");
 const QString kPasswordRejected = QStringLiteral("The supplied password was rejected.");
 
-QString nameOf(const QString &path) {
+QString nameOf(const QString &path)
+{
     return SplitLast(path, kPathSeparator).second;
 }
 
-QString parentOf(const QString &path) {
+QString parentOf(const QString &path)
+{
     return SplitLast(path, kPathSeparator).first;
 }
 
@@ -33,9 +35,11 @@ QString parentOf(const QString &path) {
 
 VectorNavigation::VectorNavigation(const Collaborators &with, QObject *parent)
     : QObject(parent)
-    , m_with(with) {}
+    , m_with(with)
+{}
 
-void VectorNavigation::registerHandlers(MessageDispatcher &dispatcher) {
+void VectorNavigation::registerHandlers(MessageDispatcher &dispatcher)
+{
     using enum MessageKind;
     dispatcher.registerHandler(Vector, [this](FieldReader r) { vector(r); });
     dispatcher.registerHandler(VectorDisallowed, [this](FieldReader r) { vectorDisallowed(r); });
@@ -45,33 +49,39 @@ void VectorNavigation::registerHandlers(MessageDispatcher &dispatcher) {
     dispatcher.registerHandler(UserSubVector, [this](FieldReader r) { userSubVector(r); });
 }
 
-QString VectorNavigation::currentVectorPath() const {
+QString VectorNavigation::currentVectorPath() const
+{
     return m_with.vectorEdit->text();
 }
 
-void VectorNavigation::switchEnterExitSoundsOff() {
+void VectorNavigation::switchEnterExitSoundsOff()
+{
     // Entering an arena brings a burst of joins that should not each ring.
     if (m_with.enterExitSound->isChecked())
         m_with.enterExitSound->trigger();
 }
 
-void VectorNavigation::enterPath(const QString &path) {
+void VectorNavigation::enterPath(const QString &path)
+{
     m_with.sender->SendCommand(Command::Vector(path));
 }
 
-void VectorNavigation::EnterVector(const QString &path) {
+void VectorNavigation::EnterVector(const QString &path)
+{
     m_with.tree->EnsureVectorNode(path);
     enterPath(path);
 }
 
-void VectorNavigation::VectorTreeViewChange(QTreeWidgetItem *node) {
+void VectorNavigation::VectorTreeViewChange(QTreeWidgetItem *node)
+{
     if (m_selectingVectorNode || !node)
         return;
     switchEnterExitSoundsOff();
     enterPath(VectorTree::VectorPathOf(node));
 }
 
-void VectorNavigation::VectorListViewDblClick() {
+void VectorNavigation::VectorListViewDblClick()
+{
     const VectorRow *row = m_with.subVectors->selectedRow(m_with.subVectorSelection);
     if (!row)
         return;
@@ -79,26 +89,31 @@ void VectorNavigation::VectorListViewDblClick() {
     enterPath(currentVectorPath() + kPathSeparator + row->caption);
 }
 
-void VectorNavigation::GoUpVectorActionExecute() {
+void VectorNavigation::GoUpVectorActionExecute()
+{
     switchEnterExitSoundsOff();
     enterPath(parentOf(currentVectorPath()));
 }
 
-void VectorNavigation::RefreshActionExecute() {
+void VectorNavigation::RefreshActionExecute()
+{
     m_with.sender->SendCommand(Command::GetState());
     if (m_with.contactListReset)
         m_with.contactListReset->setContactListResetPending();
 }
 
-void VectorNavigation::selectRootNode() {
+void VectorNavigation::selectRootNode()
+{
     m_with.tree->view()->setCurrentItem(m_with.tree->root());
 }
 
-void VectorNavigation::clearSubVectors() {
+void VectorNavigation::clearSubVectors()
+{
     m_with.subVectors->clear();
 }
 
-void VectorNavigation::vector(FieldReader reader) {
+void VectorNavigation::vector(FieldReader reader)
+{
     const QString path = NextAnsiField(reader);
     const QString creationFlag = NextAnsiField(reader);
 
@@ -127,7 +142,8 @@ void VectorNavigation::vector(FieldReader reader) {
     }
 }
 
-void VectorNavigation::vectorDisallowed(FieldReader reader) {
+void VectorNavigation::vectorDisallowed(FieldReader reader)
+{
     const QString path = NextAnsiField(reader);
     const QString reason = NextAnsiField(reader);
     if (reason == kPasswordRejected)
@@ -136,7 +152,8 @@ void VectorNavigation::vectorDisallowed(FieldReader reader) {
         m_with.chat->AddChatLine(QStringLiteral("Vector disallowed. ") + reason);
 }
 
-void VectorNavigation::subVector(FieldReader reader) {
+void VectorNavigation::subVector(FieldReader reader)
+{
     const QString path = NextAnsiField(reader);
     const QString users = NextAnsiField(reader);
     const QString subVectors = NextAnsiField(reader);
@@ -159,7 +176,8 @@ void VectorNavigation::subVector(FieldReader reader) {
     }
 }
 
-void VectorNavigation::subVectorUpdate(FieldReader reader) {
+void VectorNavigation::subVectorUpdate(FieldReader reader)
+{
     const QString name = nameOf(NextAnsiField(reader));
     const QString users = NextAnsiField(reader);
     const QString subVectors = NextAnsiField(reader);
@@ -173,12 +191,14 @@ void VectorNavigation::subVectorUpdate(FieldReader reader) {
     }
 }
 
-void VectorNavigation::removeSubVector(FieldReader reader) {
+void VectorNavigation::removeSubVector(FieldReader reader)
+{
     if (VectorRow *row = m_with.subVectors->findRow(nameOf(NextAnsiField(reader))))
         m_with.subVectors->deleteRow(row);
 }
 
-void VectorNavigation::userSubVector(FieldReader reader) {
+void VectorNavigation::userSubVector(FieldReader reader)
+{
     const QString name = nameOf(NextAnsiField(reader));
     const QString users = NextAnsiField(reader);
     const QString subVectors = NextAnsiField(reader);

@@ -9,7 +9,8 @@ namespace {
 const QString kPathSeparator = QStringLiteral("/");
 
 // Lower bound of text among the children of parent, which are kept in locale order.
-int sortedPosition(const QTreeWidgetItem *parent, const QString &text) {
+int sortedPosition(const QTreeWidgetItem *parent, const QString &text)
+{
     int low = 0;
     int high = parent->childCount();
     while (low < high) {
@@ -26,13 +27,15 @@ int sortedPosition(const QTreeWidgetItem *parent, const QString &text) {
 
 VectorTree::VectorTree(QTreeWidget *view, QList<QIcon> images)
     : m_view(view)
-    , m_images(std::move(images)) {
+    , m_images(std::move(images))
+{
     m_root = makeNode(QStringLiteral("General Chat"), RootNode, RootSelected);
     m_view->addTopLevelItem(m_root);
     m_root->addChild(makeNode(QStringLiteral("Arena"), ArenaNode, ArenaSelected));
 }
 
-QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int selectedImage) const {
+QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int selectedImage) const
+{
     auto *node = new QTreeWidgetItem(QStringList{text});
     node->setData(0, kImageRole, image);
     node->setData(0, kSelectedImageRole, selectedImage);
@@ -48,7 +51,8 @@ QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int select
 }
 
 template <typename Step>
-QTreeWidgetItem *VectorTree::walk(const QString &path, Step step) const {
+QTreeWidgetItem *VectorTree::walk(const QString &path, Step step) const
+{
     // The first level is always taken, so the empty path is an empty-named child of the root;
     // an empty level in the middle is a level like any other; a trailing '/' adds nothing.
     QTreeWidgetItem *node = m_root;
@@ -61,20 +65,23 @@ QTreeWidgetItem *VectorTree::walk(const QString &path, Step step) const {
     }
 }
 
-QTreeWidgetItem *VectorTree::EnsureVectorNode(const QString &path) {
+QTreeWidgetItem *VectorTree::EnsureVectorNode(const QString &path)
+{
     return walk(path, [this](QTreeWidgetItem *parent, const QString &text) {
         QTreeWidgetItem *child = childWithText(parent, text);
         return child ? child : const_cast<VectorTree *>(this)->addChild(parent, text);
     });
 }
 
-QTreeWidgetItem *VectorTree::FindVectorNode(const QString &path) const {
+QTreeWidgetItem *VectorTree::FindVectorNode(const QString &path) const
+{
     return walk(path, [this](QTreeWidgetItem *parent, const QString &text) {
         return childWithText(parent, text);
     });
 }
 
-QTreeWidgetItem *VectorTree::childWithText(QTreeWidgetItem *parent, const QString &text) const {
+QTreeWidgetItem *VectorTree::childWithText(QTreeWidgetItem *parent, const QString &text) const
+{
     // Texts equal in locale order sit together; the first exact one among them is the match.
     for (int i = sortedPosition(parent, text); i < parent->childCount(); ++i) {
         QTreeWidgetItem *child = parent->child(i);
@@ -86,7 +93,8 @@ QTreeWidgetItem *VectorTree::childWithText(QTreeWidgetItem *parent, const QStrin
     return nullptr;
 }
 
-QTreeWidgetItem *VectorTree::addChild(QTreeWidgetItem *parent, const QString &text) {
+QTreeWidgetItem *VectorTree::addChild(QTreeWidgetItem *parent, const QString &text)
+{
     QTreeWidgetItem *child = makeNode(text, RunTimeNode, RunTimeNode);
     int position = sortedPosition(parent, text);
     while (position < parent->childCount() &&
@@ -97,13 +105,15 @@ QTreeWidgetItem *VectorTree::addChild(QTreeWidgetItem *parent, const QString &te
     return child;
 }
 
-void ExpandWithDescendants(QTreeWidgetItem *node) {
+void ExpandWithDescendants(QTreeWidgetItem *node)
+{
     node->setExpanded(true);
     for (int i = 0; i < node->childCount(); ++i)
         ExpandWithDescendants(node->child(i));
 }
 
-QString VectorTree::VectorPathOf(const QTreeWidgetItem *node) {
+QString VectorTree::VectorPathOf(const QTreeWidgetItem *node)
+{
     if (!node || !node->parent())
         return {};
     if (!node->parent()->parent())

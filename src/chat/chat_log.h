@@ -45,6 +45,7 @@ private:
 // The picture of a sound switch: a loudspeaker while on, with a prohibition sign while off.
 inline constexpr int kSoundOnImage = 35;
 inline constexpr int kSoundOffImage = 36;
-inline int SoundSwitchImage(bool on) {
+inline int SoundSwitchImage(bool on)
+{
     return on ? kSoundOnImage : kSoundOffImage;
 }

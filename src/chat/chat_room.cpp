@@ -21,14 +21,16 @@ const QString ChatRoom::kOrbitalMeshSender = QStringLiteral("Zol Orbital Mesh");
 ChatRoom::ChatRoom(const Widgets &widgets, Collaborators with, QObject *parent)
     : QObject(parent)
     , m_widgets(widgets)
-    , m_with(std::move(with)) {
+    , m_with(std::move(with))
+{
     connect(m_widgets.input, &QLineEdit::textChanged, this, &ChatRoom::updateSendButton);
     connect(m_widgets.input, &QLineEdit::returnPressed, this, &ChatRoom::inputReturnPressed);
     connect(m_widgets.sendButton, &QAbstractButton::clicked, this, &ChatRoom::sendInputLine);
     updateSendButton();
 }
 
-void ChatRoom::registerHandlers(MessageDispatcher &dispatcher) {
+void ChatRoom::registerHandlers(MessageDispatcher &dispatcher)
+{
     using enum MessageKind;
     dispatcher.registerHandler(Chat, [this](FieldReader r) { chat(r, false); });
     dispatcher.registerHandler(Chat2, [this](FieldReader r) { chat(r, true); });
@@ -37,16 +39,19 @@ void ChatRoom::registerHandlers(MessageDispatcher &dispatcher) {
     dispatcher.registerHandler(LeavesChat, [this](FieldReader r) { leavesChat(r); });
 }
 
-void ChatRoom::updateSendButton() {
+void ChatRoom::updateSendButton()
+{
     m_widgets.sendButton->setEnabled(m_with.sessionActive() && !m_widgets.input->text().isEmpty());
 }
 
-void ChatRoom::inputReturnPressed() {
+void ChatRoom::inputReturnPressed()
+{
     if (m_with.sessionActive())
         sendInputLine();
 }
 
-void ChatRoom::sendInputLine() {
+void ChatRoom::sendInputLine()
+{
     const QString text = m_widgets.input->text();
     if (text.isEmpty())
         return;
@@ -55,16 +60,19 @@ void ChatRoom::sendInputLine() {
     m_widgets.input->clear();
 }
 
-void ChatRoom::showInputLine(bool shown) {
+void ChatRoom::showInputLine(bool shown)
+{
     m_widgets.inputPanel->setVisible(shown);
     ScrollToCaret(m_widgets.chatPane);
 }
 
-void ChatRoom::ShowOrbitalMeshActionExecute() {
+void ChatRoom::ShowOrbitalMeshActionExecute()
+{
     m_with.orbitalMesh->showAndRaise();
 }
 
-void ChatRoom::chat(FieldReader reader, bool withDescriptionMode) {
+void ChatRoom::chat(FieldReader reader, bool withDescriptionMode)
+{
     const QString room = NextAnsiField(reader);
     const QString sender = NextAnsiField(reader);
     const QString text = NextUtf8Field(reader);
@@ -87,7 +95,8 @@ void ChatRoom::chat(FieldReader reader, bool withDescriptionMode) {
         m_with.sounds->PlayNotificationSound(SoundAlias::kSystemNotification);
 }
 
-void ChatRoom::chatMode(FieldReader reader) {
+void ChatRoom::chatMode(FieldReader reader)
+{
     if (m_with.enterExitSound->isChecked())
         m_with.enterExitSound->trigger();
     const QString room = NextAnsiField(reader);
@@ -96,7 +105,8 @@ void ChatRoom::chatMode(FieldReader reader) {
     m_with.chat->AddChatLine(QStringLiteral("Enter ") + room + u'.');
 }
 
-void ChatRoom::joinsChat(FieldReader reader) {
+void ChatRoom::joinsChat(FieldReader reader)
+{
     NextField(reader); // the room: always the current one
     const QString qtag = NextAnsiField(reader);
     const int role = m_with.arenaUsers->RoleImageOf(qtag);
@@ -115,7 +125,8 @@ void ChatRoom::joinsChat(FieldReader reader) {
     m_with.arenaUsers->JoinNotice(qtag);
 }
 
-void ChatRoom::leavesChat(FieldReader reader) {
+void ChatRoom::leavesChat(FieldReader reader)
+{
     NextField(reader); // the room: always the current one
     const QString qtag = NextAnsiField(reader);
     UserRow *row = m_with.users->FindUserRow(qtag);

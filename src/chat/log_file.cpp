@@ -15,21 +15,24 @@ namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
 // Every line break of the text becomes CR LF, the line end of the log.
-QString withCrLf(QString text) {
+QString withCrLf(QString text)
+{
     text.replace(kLineBreak, QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(u'\n', kLineBreak);
     return text;
 }
 
-[[noreturn]] void fail(const QString &what, const QString &path, int code) {
+[[noreturn]] void fail(const QString &what, const QString &path, int code)
+{
     throw IoError(QStringLiteral("I/O error %1: %2 %3 (%4)")
                       .arg(code)
                       .arg(what, path, QString::fromLocal8Bit(std::strerror(code))),
                   code);
 }
 
-void makeFolder(const QString &folder) {
+void makeFolder(const QString &folder)
+{
     const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0700) == 0 || errno == EEXIST)
         return;
@@ -41,21 +44,26 @@ void makeFolder(const QString &folder) {
 
 IoError::IoError(const QString &message, int systemErrorCode)
     : std::runtime_error(message.toStdString())
-    , m_systemErrorCode(systemErrorCode) {}
+    , m_systemErrorCode(systemErrorCode)
+{}
 
 LogFile::LogFile(QString appDataFolder, const Clock &clock)
     : m_appDataFolder(std::move(appDataFolder))
-    , m_clock(clock) {}
+    , m_clock(clock)
+{}
 
-QString LogFile::folder() const {
+QString LogFile::folder() const
+{
     return m_appDataFolder + QStringLiteral("/Logs");
 }
 
-QString LogFile::pathFor(const QDate &date) const {
+QString LogFile::pathFor(const QDate &date) const
+{
     return folder() + u'/' + date.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".log");
 }
 
-void LogFile::AppendLogLine(const QString &text) {
+void LogFile::AppendLogLine(const QString &text)
+{
     const QDateTime now = m_clock.now();
     // Without a data folder the log would land at the root of the file system.
     if (m_appDataFolder.isEmpty())
@@ -87,6 +95,7 @@ void LogFile::AppendLogLine(const QString &text) {
         fail(QStringLiteral("cannot write the chat log"), path, errno);
 }
 
-QString TimeStamp(const QTime &time) {
+QString TimeStamp(const QTime &time)
+{
     return time.toString(QStringLiteral("HH:mm"));
 }

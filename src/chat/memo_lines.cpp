@@ -7,7 +7,8 @@
 
 namespace {
 
-QString withPaneBreaks(QString text) {
+QString withPaneBreaks(QString text)
+{
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     while (text.endsWith(u'\n'))
@@ -17,7 +18,8 @@ QString withPaneBreaks(QString text) {
 
 } // namespace
 
-void AppendMemoLine(QPlainTextEdit *pane, const QString &text) {
+void AppendMemoLine(QPlainTextEdit *pane, const QString &text)
+{
     const QString line = withPaneBreaks(text);
     if (line.isEmpty())
         return;
@@ -33,6 +35,7 @@ void AppendMemoLine(QPlainTextEdit *pane, const QString &text) {
     ScrollToCaret(pane);
 }
 
-void ScrollToCaret(QPlainTextEdit *pane) {
+void ScrollToCaret(QPlainTextEdit *pane)
+{
     pane->ensureCursorVisible();
 }

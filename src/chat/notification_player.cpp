@@ -9,7 +9,8 @@ namespace {
 constexpr uint32_t kPlaybackId = 1;
 } // namespace
 
-QStringList SoundEventIds(const QString &alias) {
+QStringList SoundEventIds(const QString &alias)
+{
     if (alias == SoundAlias::kSystemNotification)
         return {QStringLiteral("message-new-instant")};
     if (alias == SoundAlias::kSystemQuestion)
@@ -23,12 +24,14 @@ QStringList SoundEventIds(const QString &alias) {
 
 CanberraSounds::CanberraSounds() = default;
 
-CanberraSounds::~CanberraSounds() {
+CanberraSounds::~CanberraSounds()
+{
     if (m_context)
         ca_context_destroy(m_context);
 }
 
-bool CanberraSounds::ensureContext() {
+bool CanberraSounds::ensureContext()
+{
     if (m_context)
         return true;
     if (m_unavailable)
@@ -43,7 +46,8 @@ bool CanberraSounds::ensureContext() {
     return true;
 }
 
-void CanberraSounds::PlayNotificationSound(const QString &alias) {
+void CanberraSounds::PlayNotificationSound(const QString &alias)
+{
     const QStringList ids = SoundEventIds(alias);
     if (ids.isEmpty() || !ensureContext())
         return;

@@ -13,7 +13,8 @@ namespace {
 
 const QColor kPaleYellow(255, 255, 160);
 
-QString withLineBreaks(QString text) {
+QString withLineBreaks(QString text)
+{
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
@@ -22,7 +23,8 @@ QString withLineBreaks(QString text) {
 } // namespace
 
 TZolOrbitalMeshForm::TZolOrbitalMeshForm(QWidget *parent)
-    : QDialog(parent, Qt::Tool) {
+    : QDialog(parent, Qt::Tool)
+{
     setObjectName(QStringLiteral("ZolOrbitalMeshForm"));
     setWindowTitle(QStringLiteral("Zol Orbital Mesh"));
     resize(424, 221);
@@ -64,22 +66,26 @@ TZolOrbitalMeshForm::TZolOrbitalMeshForm(QWidget *parent)
     layout->addLayout(bottom);
 }
 
-void TZolOrbitalMeshForm::replaceDescription(const QString &room, const QString &text) {
+void TZolOrbitalMeshForm::replaceDescription(const QString &room, const QString &text)
+{
     VectorEdit->setText(room);
     MesseageMemo->setPlainText(withLineBreaks(text));
 }
 
-void TZolOrbitalMeshForm::appendDescription(const QString &room, const QString &text) {
+void TZolOrbitalMeshForm::appendDescription(const QString &room, const QString &text)
+{
     VectorEdit->setText(room);
     AppendMemoLine(MesseageMemo, text);
 }
 
-void TZolOrbitalMeshForm::showAutomatically() {
+void TZolOrbitalMeshForm::showAutomatically()
+{
     if (!AutoShowCheckBox->isChecked() && !isVisible())
         showAndRaise();
 }
 
-void TZolOrbitalMeshForm::showAndRaise() {
+void TZolOrbitalMeshForm::showAndRaise()
+{
     show();
     raise();
     activateWindow();

@@ -2,7 +2,8 @@
 
 #include <QStandardPaths>
 
-QString AppDataFolder() {
+QString AppDataFolder()
+{
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         return {};

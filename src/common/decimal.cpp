@@ -2,7 +2,8 @@
 
 #include <climits>
 
-std::optional<int> ParseDecimal(QStringView text) {
+std::optional<int> ParseDecimal(QStringView text)
+{
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {

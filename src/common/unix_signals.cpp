@@ -10,7 +10,8 @@ namespace {
 // A signal handler can reach nothing but a plain variable; it only writes to this socket.
 int g_signalSocket = -1;
 
-void onSignal(int signalNumber) {
+void onSignal(int signalNumber)
+{
     const unsigned char number = static_cast<unsigned char>(signalNumber);
     [[maybe_unused]] const ssize_t written = ::write(g_signalSocket, &number, 1);
 }
@@ -18,7 +19,8 @@ void onSignal(int signalNumber) {
 
 UnixSignalWatcher::UnixSignalWatcher(std::initializer_list<int> signalNumbers, QObject *parent)
     : QObject(parent)
-    , m_signalNumbers(signalNumbers) {
+    , m_signalNumbers(signalNumbers)
+{
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, m_sockets) != 0)
         return;
     g_signalSocket = m_sockets[0];
@@ -32,7 +34,8 @@ UnixSignalWatcher::UnixSignalWatcher(std::initializer_list<int> signalNumbers, Q
         ::sigaction(number, &action, nullptr);
 }
 
-UnixSignalWatcher::~UnixSignalWatcher() {
+UnixSignalWatcher::~UnixSignalWatcher()
+{
     for (const int number : m_signalNumbers)
         ::signal(number, SIG_DFL);
     g_signalSocket = -1;
@@ -42,7 +45,8 @@ UnixSignalWatcher::~UnixSignalWatcher() {
     }
 }
 
-void UnixSignalWatcher::readSignal() {
+void UnixSignalWatcher::readSignal()
+{
     unsigned char number = 0;
     if (::read(m_sockets[1], &number, 1) == 1)
         Q_EMIT received(number);

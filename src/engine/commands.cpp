@@ -12,7 +12,8 @@ constexpr char kCapabilities[] = "03";
 
 class Builder {
 public:
-    explicit Builder(const char *name) {
+    explicit Builder(const char *name)
+    {
         m_bytes.reserve(64);
         m_bytes += kMessagePrefix;
         m_bytes += name;
@@ -20,11 +21,13 @@ public:
     }
 
     Builder &asTyped(const QString &argument) { return field(EncodeAnsi(argument)); }
-    Builder &escaped(const QString &argument) {
+    Builder &escaped(const QString &argument)
+    {
         return field(SwapFieldSeparator(EncodeAnsi(argument)));
     }
     Builder &utf8(const QString &argument) { return field(EncodeUtf8(argument)); }
-    Builder &utf8Escaped(const QString &argument) {
+    Builder &utf8Escaped(const QString &argument)
+    {
         return field(SwapFieldSeparator(EncodeUtf8(argument)));
     }
     Builder &number(int argument) { return field(QByteArray::number(argument)); }
@@ -32,7 +35,8 @@ public:
     QByteArray bytes() const { return m_bytes; }
 
 private:
-    Builder &field(const QByteArray &bytes) {
+    Builder &field(const QByteArray &bytes)
+    {
         m_bytes += bytes;
         m_bytes += ';';
         return *this;
@@ -43,44 +47,56 @@ private:
 
 } // namespace
 
-QByteArray Discover() {
+QByteArray Discover()
+{
     return Builder("DISCOVER").bytes();
 }
-QByteArray Attach() {
+QByteArray Attach()
+{
     return Builder("ATTACH").bytes();
 }
-QByteArray TakeOver() {
+QByteArray TakeOver()
+{
     return Builder("TAKEOVER").bytes();
 }
-QByteArray Detach() {
+QByteArray Detach()
+{
     return Builder("DETACH").bytes();
 }
-QByteArray Caps() {
+QByteArray Caps()
+{
     return Builder("CAPS").asTyped(QString::fromLatin1(kCapabilities)).bytes();
 }
-QByteArray GetState() {
+QByteArray GetState()
+{
     return Builder("GETSTATE").bytes();
 }
-QByteArray GetMetrics() {
+QByteArray GetMetrics()
+{
     return Builder("GET_METRICS").bytes();
 }
 
-QByteArray Login(const QString &qtag, const QString &password) {
+QByteArray Login(const QString &qtag, const QString &password)
+{
     return Builder("LOGIN").asTyped(qtag).asTyped(password).bytes();
 }
 
-QByteArray ChatMode(const QString &room) {
+QByteArray ChatMode(const QString &room)
+{
     return Builder("CHATMODE").asTyped(room).bytes();
 }
-QByteArray GetVectors(const QString &path) {
+QByteArray GetVectors(const QString &path)
+{
     return Builder("GET_VECTORS").asTyped(path).bytes();
 }
 
-QByteArray Vector(const QString &path, const QString &password) {
+QByteArray Vector(const QString &path, const QString &password)
+{
     return Builder("VECTOR").asTyped(path).asTyped(password).bytes();
 }
 
-QByteArray CreateVector(int maximumPlayers, const QString &description, const QString &password) {
+QByteArray CreateVector(int maximumPlayers, const QString &description, const QString &password)
+{
     return Builder("CREATE_VECTOR")
         .number(maximumPlayers)
         .utf8(description)
@@ -88,49 +104,61 @@ QByteArray CreateVector(int maximumPlayers, const QString &description, const QS
         .bytes();
 }
 
-QByteArray ArenaStatus(int status, int players) {
+QByteArray ArenaStatus(int status, int players)
+{
     return Builder("ARENA_STATUS").number(status).number(players).bytes();
 }
 
-QByteArray ArenaKick(const QString &qtag) {
+QByteArray ArenaKick(const QString &qtag)
+{
     return Builder("ARENA_KICK").asTyped(qtag).bytes();
 }
-QByteArray ArenaBan(const QString &qtag) {
+QByteArray ArenaBan(const QString &qtag)
+{
     return Builder("ARENA_BAN").asTyped(qtag).bytes();
 }
 
-QByteArray ArenaBreakStream(const QString &qtag) {
+QByteArray ArenaBreakStream(const QString &qtag)
+{
     return Builder("ARENA_BREAK_STREAM").asTyped(qtag).bytes();
 }
 
-QByteArray Chat(const QString &text) {
+QByteArray Chat(const QString &text)
+{
     return Builder("CHAT").utf8Escaped(text).bytes();
 }
 
-QByteArray Pm(const QString &qtag, const QString &message) {
+QByteArray Pm(const QString &qtag, const QString &message)
+{
     return Builder("PM").escaped(qtag).utf8Escaped(message).bytes();
 }
 
-QByteArray ArenaPm(const QString &qtag, const QString &message) {
+QByteArray ArenaPm(const QString &qtag, const QString &message)
+{
     return Builder("ARENA_PM").escaped(qtag).utf8Escaped(message).bytes();
 }
 
-QByteArray Invite(const QString &qtag, const QString &vectorPath, const QString &message) {
+QByteArray Invite(const QString &qtag, const QString &vectorPath, const QString &message)
+{
     return Builder("INVITE").escaped(qtag).escaped(vectorPath).escaped(message).bytes();
 }
 
-QByteArray AddContact(const QString &qtag) {
+QByteArray AddContact(const QString &qtag)
+{
     return Builder("ADD_CONTACT").asTyped(qtag).bytes();
 }
 
-QByteArray RemoveContact(const QString &qtag) {
+QByteArray RemoveContact(const QString &qtag)
+{
     return Builder("REMOVE_CONTACT").asTyped(qtag).bytes();
 }
 
-QByteArray GetProfile(const QString &qtag) {
+QByteArray GetProfile(const QString &qtag)
+{
     return Builder("GET_PROFILE").asTyped(qtag).bytes();
 }
-QByteArray Avatar(const QString &qtag) {
+QByteArray Avatar(const QString &qtag)
+{
     return Builder("AVATAR").asTyped(qtag).bytes();
 }
 

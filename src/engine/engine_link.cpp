@@ -10,59 +10,69 @@ constexpr int kIdleEngineImage = 0;
 EngineLink::EngineLink(const EngineAddress &engine, QObject *parent)
     : QObject(parent)
     , m_dispatcher([this] { AdvanceActivity(); })
-    , m_endpoint(engine.host, engine.port, [this](const QByteArray &datagram) {
-        m_dispatcher.IdUDPServer1UDPRead(datagram);
-    }) {
+    , m_endpoint(engine.host, engine.port,
+                 [this](const QByteArray &datagram) { m_dispatcher.IdUDPServer1UDPRead(datagram); })
+{
     connect(&m_endpoint, &UdpEndpoint::batchHandled, this, &EngineLink::batchHandled);
     registerHandlers();
 }
 
-void EngineLink::setCollaborators(const Collaborators &collaborators) {
+void EngineLink::setCollaborators(const Collaborators &collaborators)
+{
     m_with = collaborators;
 }
 
-void EngineLink::registerHandlers() {
+void EngineLink::registerHandlers()
+{
     m_dispatcher.registerHandler(MessageKind::EngineHere, [this](FieldReader) { engineHere(); });
     m_dispatcher.registerHandler(MessageKind::EngineInUse, [this](FieldReader) { engineInUse(); });
     m_dispatcher.registerHandler(MessageKind::Attach, [this](FieldReader) { attached(); });
     m_dispatcher.registerHandler(MessageKind::Detach, [this](FieldReader) { detached(); });
 }
 
-void EngineLink::SendCommand(const QByteArray &command) {
+void EngineLink::SendCommand(const QByteArray &command)
+{
     m_endpoint.send(command);
 }
 
-void EngineLink::mainWindowShown() {
+void EngineLink::mainWindowShown()
+{
     if (!m_firstShow)
         return;
     SendCommand(Command::Discover());
     m_firstShow = false;
 }
 
-void EngineLink::mainWindowClosing() {
+void EngineLink::mainWindowClosing()
+{
     if (m_engineAttached)
         SendCommand(Command::Detach());
 }
 
-void EngineLink::SearchEngine() {
+void EngineLink::SearchEngine()
+{
     SendCommand(Command::Discover());
 }
 
-void EngineLink::AdvanceActivity() {
+void EngineLink::AdvanceActivity()
+{
     m_activityStep = m_activityStep >= kActivityFrames ? 1 : m_activityStep + 1;
     UpdateEngineIcon();
 }
 
-void EngineLink::UpdateEngineIcon() {
+void EngineLink::UpdateEngineIcon()
+{
     if (m_with.engineIcon)
         m_with.engineIcon->showEngineImage(m_engineAttached ? m_activityStep : kIdleEngineImage);
 }
 
-void EngineLink::engineHere() {
+void EngineLink::engineHere()
+{
     SendCommand(Command::Attach());
 }
 
-void EngineLink::engineInUse() {
+void EngineLink::engineInUse()
+{
     if (!m_with.takeOverPrompt)
         return;
     m_with.takeOverPrompt->askTakeOver([this](bool takeOver) {
@@ -71,7 +81,8 @@ void EngineLink::engineInUse() {
     });
 }
 
-void EngineLink::attached() {
+void EngineLink::attached()
+{
     m_engineAttached = true;
     if (m_with.statusIcon)
         m_with.statusIcon->UpdateStatusIcon();
@@ -83,7 +94,8 @@ void EngineLink::attached() {
         m_with.contactListReset->setContactListResetPending();
 }
 
-void EngineLink::detached() {
+void EngineLink::detached()
+{
     m_engineAttached = false;
     if (m_with.statusIcon)
         m_with.statusIcon->UpdateStatusIcon();

@@ -5,7 +5,8 @@ constexpr char kSeparator = ';';
 constexpr char kEscapedSeparator = '\x02';
 } // namespace
 
-QByteArray NextField(FieldReader &reader) {
+QByteArray NextField(FieldReader &reader)
+{
     const qint32 size = qint32(reader.datagram.size());
     const qint32 start = reader.position;
     if (start < 0 || start >= size)
@@ -20,7 +21,8 @@ QByteArray NextField(FieldReader &reader) {
     return SwapFieldSeparator(reader.datagram.mid(start, end - start));
 }
 
-QByteArray SwapFieldSeparator(QByteArray text) {
+QByteArray SwapFieldSeparator(QByteArray text)
+{
     if (!text.contains(kSeparator) && !text.contains(kEscapedSeparator))
         return text;
     for (char &byte : text) {
@@ -32,7 +34,8 @@ QByteArray SwapFieldSeparator(QByteArray text) {
     return text;
 }
 
-QString SwapFieldSeparator(QString text) {
+QString SwapFieldSeparator(QString text)
+{
     const QChar separator(kSeparator);
     const QChar escaped(kEscapedSeparator);
     if (!text.contains(separator) && !text.contains(escaped))

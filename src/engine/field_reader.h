@@ -16,7 +16,8 @@ struct FieldReader {
 class MalformedField : public std::runtime_error {
 public:
     explicit MalformedField(const char *what)
-        : std::runtime_error(what) {}
+        : std::runtime_error(what)
+    {}
 };
 
 // The next ';'-terminated field with the separator escape undone. Past the end it is empty.

@@ -4,9 +4,11 @@
 #include <string>
 
 MessageDispatcher::MessageDispatcher(std::function<void()> onEveryDatagram)
-    : m_onEveryDatagram(std::move(onEveryDatagram)) {}
+    : m_onEveryDatagram(std::move(onEveryDatagram))
+{}
 
-void MessageDispatcher::registerHandler(MessageKind kind, Handler handler) {
+void MessageDispatcher::registerHandler(MessageKind kind, Handler handler)
+{
     const int index = int(kind);
     if (index <= 0 || index > kHighestMessageKind || !handler)
         throw std::logic_error("invalid handler registration for message kind " +
@@ -17,12 +19,14 @@ void MessageDispatcher::registerHandler(MessageKind kind, Handler handler) {
     m_handlers[size_t(index)] = std::move(handler);
 }
 
-bool MessageDispatcher::hasHandler(MessageKind kind) const {
+bool MessageDispatcher::hasHandler(MessageKind kind) const
+{
     const int index = int(kind);
     return index > 0 && index <= kHighestMessageKind && bool(m_handlers[size_t(index)]);
 }
 
-void MessageDispatcher::IdUDPServer1UDPRead(const QByteArray &datagram) {
+void MessageDispatcher::IdUDPServer1UDPRead(const QByteArray &datagram)
+{
     if (m_onEveryDatagram)
         m_onEveryDatagram();
     FieldReader reader{datagram, 0};

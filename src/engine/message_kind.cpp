@@ -76,7 +76,8 @@ constexpr auto kKinds = [] {
 
 } // namespace
 
-MessageKind ClassifyMessage(QByteArrayView name) {
+MessageKind ClassifyMessage(QByteArrayView name)
+{
     const QByteArrayView prefix(kMessagePrefix);
     if (!name.startsWith(prefix))
         return Unknown;

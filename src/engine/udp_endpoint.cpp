@@ -6,8 +6,6 @@
 #include <array>
 #include <cerrno>
 #include <netinet/in.h>
-#include <poll.h>
-#include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -21,7 +19,8 @@ constexpr int kDatagramsPerRead = 64;
 constexpr qint64 kTurnBudgetMs = 12;
 constexpr int kTimeCheckInterval = 32;
 
-bool isLoopback(const sockaddr_in &address) {
+bool isLoopback(const sockaddr_in &address)
+{
     return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
 }
 
@@ -32,25 +31,27 @@ UdpEndpoint::UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSin
     : QObject(parent)
     , m_peer(peer)
     , m_peerPort(peerPort)
-    , m_sink(std::move(sink)) {
+    , m_sink(std::move(sink))
+{
     openSocket();
     if (isOpen())
         m_receiver = std::thread([this] { receiveLoop(); });
 }
 
-UdpEndpoint::~UdpEndpoint() {
+UdpEndpoint::~UdpEndpoint()
+{
     if (m_receiver.joinable()) {
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = ::write(m_stopEvent, &one, sizeof one);
+        // Shutting the receiving side wakes the thread from its wait, also on a UDP socket.
+        m_stopping = true;
+        ::shutdown(m_socket, SHUT_RD);
         m_receiver.join();
     }
-    if (m_stopEvent >= 0)
-        ::close(m_stopEvent);
     if (m_socket >= 0)
         ::close(m_socket);
 }
 
-void UdpEndpoint::openSocket() {
+void UdpEndpoint::openSocket()
+{
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return;
@@ -69,16 +70,12 @@ void UdpEndpoint::openSocket() {
         ::close(fd);
         return;
     }
-    m_stopEvent = ::eventfd(0, EFD_CLOEXEC);
-    if (m_stopEvent < 0) {
-        ::close(fd);
-        return;
-    }
     m_socket = fd;
     m_localPort = ntohs(local.sin_port);
 }
 
-void UdpEndpoint::send(const QByteArray &datagram) {
+void UdpEndpoint::send(const QByteArray &datagram)
+{
     if (!isOpen())
         return;
     sockaddr_in destination{};
@@ -91,7 +88,8 @@ void UdpEndpoint::send(const QByteArray &datagram) {
                  reinterpret_cast<const sockaddr *>(&destination), sizeof destination);
 }
 
-void UdpEndpoint::receiveLoop() {
+void UdpEndpoint::receiveLoop()
+{
     // One byte more than the largest datagram we accept, so that a longer one shows as truncated.
     std::vector<char> buffers(size_t(kDatagramsPerRead) * (kMaxDatagramSize + 1));
     std::array<iovec, kDatagramsPerRead> vectors{};
@@ -100,47 +98,42 @@ void UdpEndpoint::receiveLoop() {
     std::vector<QByteArray> received;
     received.reserve(kDatagramsPerRead);
 
-    std::array<pollfd, 2> watched{{{m_socket, POLLIN, 0}, {m_stopEvent, POLLIN, 0}}};
     for (;;) {
-        if (::poll(watched.data(), watched.size(), -1) < 0) {
-            if (errno == EINTR)
+        for (int i = 0; i < kDatagramsPerRead; ++i) {
+            vectors[i] = {buffers.data() + size_t(i) * (kMaxDatagramSize + 1),
+                          size_t(kMaxDatagramSize + 1)};
+            headers[i] = {};
+            headers[i].msg_hdr.msg_iov = &vectors[i];
+            headers[i].msg_hdr.msg_iovlen = 1;
+            headers[i].msg_hdr.msg_name = &senders[i];
+            headers[i].msg_hdr.msg_namelen = sizeof(sockaddr_in);
+        }
+        // Sleeps until something arrives, then takes all that is there (up to a batch).
+        const int count =
+            ::recvmmsg(m_socket, headers.data(), kDatagramsPerRead, MSG_WAITFORONE, nullptr);
+        if (m_stopping.load(std::memory_order_relaxed))
+            return;
+        if (count < 0) {
+            if (errno == EINTR || errno == EAGAIN || errno == ECONNREFUSED)
                 continue;
             return;
         }
-        if (watched[1].revents != 0)
-            return;
-        for (;;) {
-            for (int i = 0; i < kDatagramsPerRead; ++i) {
-                vectors[i] = {buffers.data() + size_t(i) * (kMaxDatagramSize + 1),
-                              size_t(kMaxDatagramSize + 1)};
-                headers[i] = {};
-                headers[i].msg_hdr.msg_iov = &vectors[i];
-                headers[i].msg_hdr.msg_iovlen = 1;
-                headers[i].msg_hdr.msg_name = &senders[i];
-                headers[i].msg_hdr.msg_namelen = sizeof(sockaddr_in);
-            }
-            const int count =
-                ::recvmmsg(m_socket, headers.data(), kDatagramsPerRead, MSG_DONTWAIT, nullptr);
-            if (count <= 0)
-                break; // drained (EAGAIN), or an error the next poll will report again
-            for (int i = 0; i < count; ++i) {
-                const unsigned length = headers[i].msg_len;
-                const bool truncated = (headers[i].msg_hdr.msg_flags & MSG_TRUNC) != 0 ||
-                                       length > unsigned(kMaxDatagramSize);
-                if (truncated || !isLoopback(senders[i]))
-                    continue;
-                received.emplace_back(static_cast<const char *>(vectors[i].iov_base),
-                                      qsizetype(length));
-            }
-            if (!received.empty())
-                queueReceived(received);
-            if (count < kDatagramsPerRead)
-                break;
+        for (int i = 0; i < count; ++i) {
+            const unsigned length = headers[i].msg_len;
+            const bool truncated = (headers[i].msg_hdr.msg_flags & MSG_TRUNC) != 0 ||
+                                   length > unsigned(kMaxDatagramSize);
+            if (truncated || !isLoopback(senders[i]))
+                continue;
+            received.emplace_back(static_cast<const char *>(vectors[i].iov_base),
+                                  qsizetype(length));
         }
+        if (!received.empty())
+            queueReceived(received);
     }
 }
 
-void UdpEndpoint::queueReceived(std::vector<QByteArray> &received) {
+void UdpEndpoint::queueReceived(std::vector<QByteArray> &received)
+{
     bool postHandOver = false;
     {
         const std::lock_guard lock(m_incomingMutex);
@@ -154,7 +147,8 @@ void UdpEndpoint::queueReceived(std::vector<QByteArray> &received) {
         QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
 }
 
-void UdpEndpoint::handlePending() {
+void UdpEndpoint::handlePending()
+{
     {
         const std::lock_guard lock(m_incomingMutex);
         for (QByteArray &datagram : m_incoming)

@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QObject>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -44,7 +45,7 @@ private:
     void handlePending();
 
     int m_socket = -1;
-    int m_stopEvent = -1;
+    std::atomic<bool> m_stopping{false};
     quint16 m_localPort = 0;
     QHostAddress m_peer;
     quint16 m_peerPort;

@@ -11,24 +11,28 @@ namespace {
 
 constexpr char kCodePage932[] = "windows-31j";
 
-bool isAscii(const QByteArray &bytes) {
+bool isAscii(const QByteArray &bytes)
+{
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
 }
 
-bool isAscii(const QString &text) {
+bool isAscii(const QString &text)
+{
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // ICU's code page 932 table swaps the control codes 0x1A, 0x1C and 0x7F with each other (an
 // IBM convention) and uses U+001A for undecodable bytes. Windows keeps them as they are, so these
 // three go around ICU; none of them can be part of a double-byte character.
-bool isSwappedControl(uint code) {
+bool isSwappedControl(uint code)
+{
     return code == 0x1A || code == 0x1C || code == 0x7F;
 }
 
 } // namespace
 
-QString DecodeAnsi(const QByteArray &bytes) {
+QString DecodeAnsi(const QByteArray &bytes)
+{
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     QStringDecoder decoder(kCodePage932, QStringConverter::Flag::Stateless);
@@ -54,7 +58,8 @@ QString DecodeAnsi(const QByteArray &bytes) {
     return text;
 }
 
-QByteArray EncodeAnsi(const QString &text) {
+QByteArray EncodeAnsi(const QString &text)
+{
     if (isAscii(text)) {
         QByteArray bytes = text.toLatin1();
         bytes.replace('\0', QByteArray());
@@ -85,7 +90,8 @@ QByteArray EncodeAnsi(const QString &text) {
     return bytes;
 }
 
-QString DecodeUtf8(const QByteArray &bytes) {
+QString DecodeUtf8(const QByteArray &bytes)
+{
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
@@ -96,14 +102,17 @@ QString DecodeUtf8(const QByteArray &bytes) {
     return text;
 }
 
-QByteArray EncodeUtf8(const QString &text) {
+QByteArray EncodeUtf8(const QString &text)
+{
     return text.toUtf8();
 }
 
-QString NextAnsiField(FieldReader &reader) {
+QString NextAnsiField(FieldReader &reader)
+{
     return DecodeAnsi(NextField(reader));
 }
 
-QString NextUtf8Field(FieldReader &reader) {
+QString NextUtf8Field(FieldReader &reader)
+{
     return DecodeUtf8(NextField(reader));
 }

@@ -10,7 +10,8 @@ private slots:
     void classifies();
 };
 
-void TestClassify::classifies_data() {
+void TestClassify::classifies_data()
+{
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<int>("kind");
 
@@ -82,7 +83,8 @@ void TestClassify::classifies_data() {
     QTest::newRow("blank behind the name") << QByteArray("ZOL_CLIENT_ATTACH ") << -1;
 }
 
-void TestClassify::classifies() {
+void TestClassify::classifies()
+{
     QFETCH(QByteArray, name);
     QFETCH(int, kind);
 

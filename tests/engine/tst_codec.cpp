@@ -15,7 +15,8 @@ private slots:
     void splitsText();
 };
 
-void TestCodec::readsFields_data() {
+void TestCodec::readsFields_data()
+{
     QTest::addColumn<QByteArray>("datagram");
     QTest::addColumn<QByteArrayList>("fields");
 
@@ -34,7 +35,8 @@ void TestCodec::readsFields_data() {
         << QByteArray("name;\x82\xa0\xff\x01;") << QByteArrayList{"name", "\x82\xa0\xff\x01", ""};
 }
 
-void TestCodec::readsFields() {
+void TestCodec::readsFields()
+{
     QFETCH(QByteArray, datagram);
     QFETCH(QByteArrayList, fields);
 
@@ -45,7 +47,8 @@ void TestCodec::readsFields() {
     QCOMPARE(read, fields);
 }
 
-void TestCodec::swapsSeparatorBothWays_data() {
+void TestCodec::swapsSeparatorBothWays_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("swapped");
 
@@ -60,7 +63,8 @@ void TestCodec::swapsSeparatorBothWays_data() {
     QTest::newRow("empty") << QString() << QString();
 }
 
-void TestCodec::swapsSeparatorBothWays() {
+void TestCodec::swapsSeparatorBothWays()
+{
     QFETCH(QString, text);
     QFETCH(QString, swapped);
 
@@ -69,7 +73,8 @@ void TestCodec::swapsSeparatorBothWays() {
     QCOMPARE(SwapFieldSeparator(text.toLatin1()), swapped.toLatin1());
 }
 
-void TestCodec::splitsText_data() {
+void TestCodec::splitsText_data()
+{
     QTest::addColumn<QString>("helper");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("separator");
@@ -118,7 +123,8 @@ void TestCodec::splitsText_data() {
                                                    << "b\x02";
 }
 
-void TestCodec::splitsText() {
+void TestCodec::splitsText()
+{
     QFETCH(QString, helper);
     QFETCH(QString, text);
     QFETCH(QString, separator);

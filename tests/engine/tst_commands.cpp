@@ -10,7 +10,8 @@ private slots:
     void buildsCommand();
 };
 
-void TestCommands::buildsCommand_data() {
+void TestCommands::buildsCommand_data()
+{
     QTest::addColumn<QByteArray>("command");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -86,7 +87,8 @@ void TestCommands::buildsCommand_data() {
         << QByteArray("ZOL_CLIENT_CHATMODE;caf??;");
 }
 
-void TestCommands::buildsCommand() {
+void TestCommands::buildsCommand()
+{
     QFETCH(QByteArray, command);
     QFETCH(QByteArray, bytes);
 

@@ -12,7 +12,8 @@ private slots:
     void failingHandlerEndsOnlyItsDatagram();
 };
 
-void TestDispatcher::secondRegistrationIsAnError() {
+void TestDispatcher::secondRegistrationIsAnError()
+{
     MessageDispatcher dispatcher;
     dispatcher.registerHandler(MessageKind::Chat, [](FieldReader) {});
     QVERIFY_THROWS_EXCEPTION(std::logic_error,
@@ -21,7 +22,8 @@ void TestDispatcher::secondRegistrationIsAnError() {
                              dispatcher.registerHandler(MessageKind::Unknown, [](FieldReader) {}));
 }
 
-void TestDispatcher::callsTheHandlerOfTheKind_data() {
+void TestDispatcher::callsTheHandlerOfTheKind_data()
+{
     QTest::addColumn<QByteArray>("datagram");
     QTest::addColumn<QByteArrayList>("handled");
 
@@ -36,7 +38,8 @@ void TestDispatcher::callsTheHandlerOfTheKind_data() {
     QTest::newRow("empty datagram") << QByteArray() << QByteArrayList{};
 }
 
-void TestDispatcher::callsTheHandlerOfTheKind() {
+void TestDispatcher::callsTheHandlerOfTheKind()
+{
     QFETCH(QByteArray, datagram);
     QFETCH(QByteArrayList, handled);
 
@@ -54,7 +57,8 @@ void TestDispatcher::callsTheHandlerOfTheKind() {
     QCOMPARE(fields, handled);
 }
 
-void TestDispatcher::failingHandlerEndsOnlyItsDatagram() {
+void TestDispatcher::failingHandlerEndsOnlyItsDatagram()
+{
     QStringList steps;
     MessageDispatcher dispatcher;
     dispatcher.registerHandler(MessageKind::Status, [&](FieldReader reader) {

@@ -14,11 +14,13 @@ class WindowStandIn : public SessionControl,
                       public ContactListReset {
 public:
     explicit WindowStandIn(EngineLink &link)
-        : m_link(link) {
+        : m_link(link)
+    {
         link.setCollaborators({this, this, this, this, this});
     }
 
-    void SetSessionActive(bool active) override {
+    void SetSessionActive(bool active) override
+    {
         steps.append(active ? "session active" : "session inactive");
         m_link.UpdateEngineIcon();
     }
@@ -61,26 +63,30 @@ private:
     std::unique_ptr<WindowStandIn> m_window;
 };
 
-void TestEngineLink::init() {
+void TestEngineLink::init()
+{
     m_engine = std::make_unique<FakeEngine>();
     m_link = std::make_unique<EngineLink>(EngineAddress{m_engine->address(), m_engine->port()});
     m_window = std::make_unique<WindowStandIn>(*m_link);
 }
 
-void TestEngineLink::cleanup() {
+void TestEngineLink::cleanup()
+{
     m_window.reset();
     m_link.reset();
     m_engine.reset();
 }
 
-void TestEngineLink::attach() {
+void TestEngineLink::attach()
+{
     receive(Command::Attach());
     m_engine->settle();
     m_engine->clear();
     m_window->steps.clear();
 }
 
-void TestEngineLink::followsTheStateTable_data() {
+void TestEngineLink::followsTheStateTable_data()
+{
     QTest::addColumn<bool>("startAttached");
     QTest::addColumn<QString>("event");
     QTest::addColumn<QByteArrayList>("sent");
@@ -109,7 +115,8 @@ void TestEngineLink::followsTheStateTable_data() {
     QTest::newRow("close, detached") << false << "close" << QByteArrayList{} << false;
 }
 
-void TestEngineLink::followsTheStateTable() {
+void TestEngineLink::followsTheStateTable()
+{
     QFETCH(bool, startAttached);
     QFETCH(QString, event);
     QFETCH(QByteArrayList, sent);
@@ -141,7 +148,8 @@ void TestEngineLink::followsTheStateTable() {
         QCOMPARE(m_window->steps, (QStringList{"status icon", "session inactive"}));
 }
 
-void TestEngineLink::attachRunsItsStepsInOrder() {
+void TestEngineLink::attachRunsItsStepsInOrder()
+{
     receive("ZOL_CLIENT_ATTACH");
 
     QCOMPARE(m_window->steps,
@@ -149,7 +157,8 @@ void TestEngineLink::attachRunsItsStepsInOrder() {
     QCOMPARE(m_engine->settle(), (QByteArrayList{Command::Caps(), Command::GetState()}));
 }
 
-void TestEngineLink::asksOnceForEachEngineInUse() {
+void TestEngineLink::asksOnceForEachEngineInUse()
+{
     receive("ZOL_CLIENT_ENGINE_IN_USE;");
     receive("ZOL_CLIENT_ENGINE_IN_USE;");
     QCOMPARE(m_window->openQuestions.size(), 2);
@@ -159,7 +168,8 @@ void TestEngineLink::asksOnceForEachEngineInUse() {
     QCOMPARE(m_engine->settle(), QByteArrayList{Command::TakeOver()});
 }
 
-void TestEngineLink::keepsHandlingWhileAQuestionIsOpen() {
+void TestEngineLink::keepsHandlingWhileAQuestionIsOpen()
+{
     QByteArrayList handled;
     m_link->dispatcher().registerHandler(
         MessageKind::Status, [&](FieldReader reader) { handled.append(NextField(reader)); });
@@ -176,7 +186,8 @@ void TestEngineLink::keepsHandlingWhileAQuestionIsOpen() {
         QCOMPARE(handled.at(i), QByteArray::number(i + 1));
 }
 
-void TestEngineLink::stepsTheActivityForEveryDatagram() {
+void TestEngineLink::stepsTheActivityForEveryDatagram()
+{
     QCOMPARE(m_link->ActivityStep(), 0);
     receive("nonsense");
     QCOMPARE(m_link->ActivityStep(), 1);
@@ -195,7 +206,8 @@ void TestEngineLink::stepsTheActivityForEveryDatagram() {
     QCOMPARE(m_window->engineImage, 2);
 }
 
-void TestEngineLink::showsTheIdleEngineWhileDetached() {
+void TestEngineLink::showsTheIdleEngineWhileDetached()
+{
     receive("ZOL_CLIENT_STATUS;x;");
     QCOMPARE(m_window->engineImage, 0);
     attach();

@@ -13,7 +13,8 @@
 namespace {
 
 // Sends numbered datagrams as fast as the kernel takes them, from a thread of its own.
-void blast(quint16 port, int count) {
+void blast(quint16 port, int count)
+{
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     sockaddr_in to{};
     to.sin_family = AF_INET;
@@ -41,7 +42,8 @@ private slots:
     void keepsEveryDatagramInOrderWhileBusy();
 };
 
-void TestUdpEndpoint::acceptsUpToTheBufferSize_data() {
+void TestUdpEndpoint::acceptsUpToTheBufferSize_data()
+{
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("handled");
 
@@ -50,7 +52,8 @@ void TestUdpEndpoint::acceptsUpToTheBufferSize_data() {
     QTest::newRow("empty") << 0 << true;
 }
 
-void TestUdpEndpoint::acceptsUpToTheBufferSize() {
+void TestUdpEndpoint::acceptsUpToTheBufferSize()
+{
     QFETCH(int, size);
     QFETCH(bool, handled);
 
@@ -69,7 +72,8 @@ void TestUdpEndpoint::acceptsUpToTheBufferSize() {
         QCOMPARE(received.first().size(), size);
 }
 
-void TestUdpEndpoint::dropsSendersOffThisMachine() {
+void TestUdpEndpoint::dropsSendersOffThisMachine()
+{
     QHostAddress outside;
     for (const QHostAddress &address : QNetworkInterface::allAddresses()) {
         if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
@@ -93,7 +97,8 @@ void TestUdpEndpoint::dropsSendersOffThisMachine() {
     QCOMPARE(received, QList<QByteArray>{"ZOL_CLIENT_ATTACH;"});
 }
 
-void TestUdpEndpoint::sendsFromItsOwnSocket() {
+void TestUdpEndpoint::sendsFromItsOwnSocket()
+{
     FakeEngine engine;
     UdpEndpoint endpoint(engine.address(), engine.port(), [](const QByteArray &) {});
 
@@ -104,7 +109,8 @@ void TestUdpEndpoint::sendsFromItsOwnSocket() {
     QCOMPARE(engine.lastSenderPort(), endpoint.localPort());
 }
 
-void TestUdpEndpoint::keepsEveryDatagramInOrderWhileBusy() {
+void TestUdpEndpoint::keepsEveryDatagramInOrderWhileBusy()
+{
     constexpr int kBurst = 20000;
     QList<QByteArray> received;
     received.reserve(kBurst);

@@ -14,7 +14,8 @@ private slots:
     void decodesUtf8Strictly();
 };
 
-void TestWireText::convertsAnsi_data() {
+void TestWireText::convertsAnsi_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
@@ -31,7 +32,8 @@ void TestWireText::convertsAnsi_data() {
         << QByteArray("\x1a\x1c\x7f\x82\xa0\x1a") << QStringLiteral("\x1a\x1c\x7f\u3042\x1a");
 }
 
-void TestWireText::convertsAnsi() {
+void TestWireText::convertsAnsi()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
 
@@ -39,7 +41,8 @@ void TestWireText::convertsAnsi() {
     QCOMPARE(EncodeAnsi(text), bytes);
 }
 
-void TestWireText::encodesUnmappableAsQuestionMark_data() {
+void TestWireText::encodesUnmappableAsQuestionMark_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -51,14 +54,16 @@ void TestWireText::encodesUnmappableAsQuestionMark_data() {
         << QString(QStringLiteral("a") + QChar(0) + u'b') << QByteArray("ab");
 }
 
-void TestWireText::encodesUnmappableAsQuestionMark() {
+void TestWireText::encodesUnmappableAsQuestionMark()
+{
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
 
     QCOMPARE(EncodeAnsi(text), bytes);
 }
 
-void TestWireText::decodesUtf8Strictly_data() {
+void TestWireText::decodesUtf8Strictly_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
 
@@ -71,7 +76,8 @@ void TestWireText::decodesUtf8Strictly_data() {
     QTest::newRow("overlong form") << QByteArray("\xc0\xaf") << QString();
 }
 
-void TestWireText::decodesUtf8Strictly() {
+void TestWireText::decodesUtf8Strictly()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
 

@@ -3,12 +3,14 @@
 #include <QNetworkDatagram>
 #include <QTest>
 
-FakeEngine::FakeEngine(quint16 port) {
+FakeEngine::FakeEngine(quint16 port)
+{
     m_socket.bind(QHostAddress(QHostAddress::LocalHost), port);
     QObject::connect(&m_socket, &QUdpSocket::readyRead, &m_socket, [this] { drain(); });
 }
 
-void FakeEngine::drain() {
+void FakeEngine::drain()
+{
     while (m_socket.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_socket.receiveDatagram();
         m_lastSenderPort = quint16(datagram.senderPort());
@@ -16,15 +18,18 @@ void FakeEngine::drain() {
     }
 }
 
-void FakeEngine::sendTo(quint16 frontEndPort, const QByteArray &datagram) {
+void FakeEngine::sendTo(quint16 frontEndPort, const QByteArray &datagram)
+{
     m_socket.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), frontEndPort);
 }
 
-void FakeEngine::reply(const QByteArray &datagram) {
+void FakeEngine::reply(const QByteArray &datagram)
+{
     sendTo(m_lastSenderPort, datagram);
 }
 
-bool FakeEngine::waitForReceived(qsizetype count, std::chrono::milliseconds timeout) {
+bool FakeEngine::waitForReceived(qsizetype count, std::chrono::milliseconds timeout)
+{
     return QTest::qWaitFor(
         [&] {
             drain();
@@ -33,13 +38,15 @@ bool FakeEngine::waitForReceived(qsizetype count, std::chrono::milliseconds time
         int(timeout.count()));
 }
 
-QList<QByteArray> FakeEngine::settle(std::chrono::milliseconds quiet) {
+QList<QByteArray> FakeEngine::settle(std::chrono::milliseconds quiet)
+{
     QTest::qWait(int(quiet.count()));
     drain();
     return m_received;
 }
 
-QList<QByteArray> FakeEngine::received() {
+QList<QByteArray> FakeEngine::received()
+{
     drain();
     return m_received;
 }

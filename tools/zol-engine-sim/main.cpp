@@ -7,7 +7,8 @@
 #include <csignal>
 #include <cstdio>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zol-engine-sim"));
 

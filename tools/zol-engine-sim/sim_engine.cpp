@@ -15,7 +15,8 @@ constexpr int kActivityIntervalMs = 1500;
 const QString kGeneralChat = QStringLiteral("General Chat");
 const QString kOrbitalMesh = QStringLiteral("Zol Orbital Mesh");
 
-QString pathOfRoom(const QString &room) {
+QString pathOfRoom(const QString &room)
+{
     return room == kGeneralChat ? QString() : room;
 }
 } // namespace
@@ -23,7 +24,8 @@ QString pathOfRoom(const QString &room) {
 SimEngine::SimEngine(const Options &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
-    , m_world(options.seed) {
+    , m_world(options.seed)
+{
     if (options.bigArenaUsers > 0)
         m_world.addBigArena(options.bigArenaUsers);
     if (const std::optional<Account> account = m_world.account(options.loggedInAs)) {
@@ -41,7 +43,8 @@ SimEngine::SimEngine(const Options &options, QObject *parent)
         m_activity.start(kActivityIntervalMs);
 }
 
-void SimEngine::readDatagrams() {
+void SimEngine::readDatagrams()
+{
     while (m_socket.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_socket.receiveDatagram();
         const Peer from{datagram.senderAddress(), quint16(datagram.senderPort())};
@@ -53,7 +56,8 @@ void SimEngine::readDatagrams() {
     }
 }
 
-void SimEngine::send(const Peer &to, const QByteArray &message) {
+void SimEngine::send(const Peer &to, const QByteArray &message)
+{
     if (m_options.verbose)
         QTextStream(stdout) << ">> " << to.port << ' ' << QString::fromLatin1(message) << Qt::endl;
     while (m_socket.writeDatagram(message, to.address, to.port) < 0 &&
@@ -61,12 +65,14 @@ void SimEngine::send(const Peer &to, const QByteArray &message) {
     }
 }
 
-void SimEngine::sendToAttached(const QByteArray &message) {
+void SimEngine::sendToAttached(const QByteArray &message)
+{
     if (m_attached)
         send(*m_attached, message);
 }
 
-void SimEngine::handle(const QByteArray &datagram, const Peer &from) {
+void SimEngine::handle(const QByteArray &datagram, const Peer &from)
+{
     FieldReader reader{datagram, 0};
     const QByteArray name = NextField(reader);
     const QByteArray command =
@@ -114,7 +120,8 @@ void SimEngine::handle(const QByteArray &datagram, const Peer &from) {
     }
 }
 
-void SimEngine::login(FieldReader reader) {
+void SimEngine::login(FieldReader reader)
+{
     const QString qtag = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
     const std::optional<Account> account = m_world.account(qtag);
@@ -132,7 +139,8 @@ void SimEngine::login(FieldReader reader) {
     sendToAttached(Message("CONNECTED_MESSENGER").bytes());
 }
 
-void SimEngine::sendState() {
+void SimEngine::sendState()
+{
     if (!m_loggedIn) {
         // The engine remembers the last credentials it was given.
         sendToAttached(Message("NOT_LOGGED_IN").ansi(m_qtag).ansi(m_password).bytes());
@@ -142,7 +150,8 @@ void SimEngine::sendState() {
     reportVector(m_vector);
 }
 
-void SimEngine::sendLoggedInState() {
+void SimEngine::sendLoggedInState()
+{
     sendToAttached(Message("USER_DATA").ansi(m_qtag).bytes());
     sendToAttached(Message("LOGGED_IN").bytes());
     sendToAttached(Message("MODERATOR_PRIVILEGES")
@@ -152,7 +161,8 @@ void SimEngine::sendLoggedInState() {
     sendToAttached(Message("ADMIN_PRIVILEGES").ansi(m_world.administrators()).bytes());
 }
 
-void SimEngine::enterVector(FieldReader reader) {
+void SimEngine::enterVector(FieldReader reader)
+{
     const QString path = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
     if (!m_world.vectorExists(path)) {
@@ -174,7 +184,8 @@ void SimEngine::enterVector(FieldReader reader) {
     reportVector(path);
 }
 
-void SimEngine::reportVector(const QString &path) {
+void SimEngine::reportVector(const QString &path)
+{
     sendToAttached(
         Message("VECTOR")
             .ansi(path)
@@ -196,7 +207,8 @@ void SimEngine::reportVector(const QString &path) {
     }
 }
 
-void SimEngine::sendSubVectors(FieldReader reader) {
+void SimEngine::sendSubVectors(FieldReader reader)
+{
     const QString path = NextAnsiField(reader);
     for (const QString &child : m_world.childVectors(path)) {
         sendToAttached(Message("SUB_VECTOR")
@@ -220,7 +232,8 @@ void SimEngine::sendSubVectors(FieldReader reader) {
     }
 }
 
-void SimEngine::enterChatRoom(FieldReader reader) {
+void SimEngine::enterChatRoom(FieldReader reader)
+{
     m_chatRoom = NextAnsiField(reader);
     sendToAttached(Message("CHATMODE").ansi(m_chatRoom).bytes());
     for (const SimUser *user : m_world.chatMembers(m_chatRoom))
@@ -237,13 +250,15 @@ void SimEngine::enterChatRoom(FieldReader reader) {
     }
 }
 
-void SimEngine::chat(FieldReader reader) {
+void SimEngine::chat(FieldReader reader)
+{
     // What the user says shows when it comes back from the room.
     const QString text = NextUtf8Field(reader);
     sendToAttached(Message("CHAT").ansi(m_chatRoom).ansi(m_qtag).utf8(text).bytes());
 }
 
-void SimEngine::tick() {
+void SimEngine::tick()
+{
     if (!m_attached || !m_loggedIn)
         return;
     ++m_ticks;
@@ -289,7 +304,8 @@ void SimEngine::tick() {
     }
 }
 
-void SimEngine::moveSomeone() {
+void SimEngine::moveSomeone()
+{
     QList<SimUser> &users = m_world.users();
     SimUser &user = users[m_world.random().bounded(users.size())];
     if (user.vector.startsWith(World::bigArenaPath()))

@@ -9,7 +9,8 @@ const QStringList kChatLines = {
     QStringLiteral("よろしくお願いします"), QStringLiteral("brb"),
 };
 
-QString macAddress(QRandomGenerator &random) {
+QString macAddress(QRandomGenerator &random)
+{
     QStringList bytes;
     for (int i = 0; i < 6; ++i)
         bytes.append(QStringLiteral("%1").arg(random.bounded(256), 2, 16, QChar(u'0')).toUpper());
@@ -19,7 +20,8 @@ QString macAddress(QRandomGenerator &random) {
 } // namespace
 
 World::World(quint32 seed)
-    : m_random(seed) {
+    : m_random(seed)
+{
     const QList<QPair<QString, QStringList>> games = {
         {QStringLiteral("Arena/PSP/Action"),
          {QStringLiteral("Monster Hunter Freedom"), QStringLiteral("Ape Escape")}},
@@ -85,7 +87,8 @@ World::World(quint32 seed)
     };
 }
 
-void World::addVector(const QString &path) {
+void World::addVector(const QString &path)
+{
     // Every level of the path is a vector of its own.
     QString prefix;
     for (const QString &level : path.split(u'/')) {
@@ -95,7 +98,8 @@ void World::addVector(const QString &path) {
     }
 }
 
-void World::addBigArena(int bigArenaUsers) {
+void World::addBigArena(int bigArenaUsers)
+{
     addVector(bigArenaPath());
     m_capacities.insert(bigArenaPath(), 0);
     for (int i = 0; i < bigArenaUsers; ++i) {
@@ -110,7 +114,8 @@ void World::addBigArena(int bigArenaUsers) {
     }
 }
 
-std::optional<Account> World::account(const QString &qtag) const {
+std::optional<Account> World::account(const QString &qtag) const
+{
     for (const Account &account : m_accounts) {
         if (account.qtag == qtag)
             return account;
@@ -118,11 +123,13 @@ std::optional<Account> World::account(const QString &qtag) const {
     return std::nullopt;
 }
 
-bool World::vectorExists(const QString &path) const {
+bool World::vectorExists(const QString &path) const
+{
     return path.isEmpty() || m_vectors.contains(path) || userArena(path);
 }
 
-const UserArena *World::userArena(const QString &path) const {
+const UserArena *World::userArena(const QString &path) const
+{
     for (const UserArena &arena : m_userArenas) {
         if (arena.path == path)
             return &arena;
@@ -130,11 +137,13 @@ const UserArena *World::userArena(const QString &path) const {
     return nullptr;
 }
 
-bool World::arenaCreationAllowed(const QString &path) const {
+bool World::arenaCreationAllowed(const QString &path) const
+{
     return m_capacities.contains(path);
 }
 
-QStringList World::childVectors(const QString &path) const {
+QStringList World::childVectors(const QString &path) const
+{
     QStringList children;
     const QString prefix = path.isEmpty() ? QString() : path + u'/';
     for (const QString &vector : m_vectors) {
@@ -145,7 +154,8 @@ QStringList World::childVectors(const QString &path) const {
     return children;
 }
 
-QList<const UserArena *> World::userArenasBelow(const QString &path) const {
+QList<const UserArena *> World::userArenasBelow(const QString &path) const
+{
     QList<const UserArena *> arenas;
     for (const UserArena &arena : m_userArenas) {
         if (arena.path.section(u'/', 0, -2) == path)
@@ -154,11 +164,13 @@ QList<const UserArena *> World::userArenasBelow(const QString &path) const {
     return arenas;
 }
 
-int World::childCount(const QString &path) const {
+int World::childCount(const QString &path) const
+{
     return int(childVectors(path).size() + userArenasBelow(path).size());
 }
 
-int World::usersIn(const QString &path) const {
+int World::usersIn(const QString &path) const
+{
     int count = 0;
     for (const SimUser &user : m_users) {
         if (user.vector == path || user.vector.startsWith(path + u'/'))
@@ -167,13 +179,15 @@ int World::usersIn(const QString &path) const {
     return count;
 }
 
-int World::capacityOf(const QString &path) const {
+int World::capacityOf(const QString &path) const
+{
     if (const UserArena *arena = userArena(path))
         return arena->capacity;
     return m_capacities.value(path, 0);
 }
 
-QList<SimUser *> World::usersInVector(const QString &path) {
+QList<SimUser *> World::usersInVector(const QString &path)
+{
     QList<SimUser *> found;
     for (SimUser &user : m_users) {
         if (user.vector == path)
@@ -182,7 +196,8 @@ QList<SimUser *> World::usersInVector(const QString &path) {
     return found;
 }
 
-QList<SimUser *> World::chatMembers(const QString &room) {
+QList<SimUser *> World::chatMembers(const QString &room)
+{
     const QString vector = room == u"General Chat" ? QString() : room;
     QList<SimUser *> members;
     for (SimUser *user : usersInVector(vector)) {
@@ -192,7 +207,8 @@ QList<SimUser *> World::chatMembers(const QString &room) {
     return members;
 }
 
-SimUser *World::user(const QString &qtag) {
+SimUser *World::user(const QString &qtag)
+{
     for (SimUser &user : m_users) {
         if (user.qtag == qtag)
             return &user;
@@ -200,7 +216,8 @@ SimUser *World::user(const QString &qtag) {
     return nullptr;
 }
 
-QStringList World::roomDescription(const QString &room) const {
+QStringList World::roomDescription(const QString &room) const
+{
     if (room == u"General Chat")
         return {QStringLiteral("Welcome to the Quorl messenger.\r\nPick an arena on the left to "
                                "find people playing your game."),
@@ -212,12 +229,14 @@ QStringList World::roomDescription(const QString &room) const {
             QStringLiteral("Hosts: set your arena status so others can find you.")};
 }
 
-QString World::randomChatLine() {
+QString World::randomChatLine()
+{
     return kChatLines.at(m_random.bounded(kChatLines.size()));
 }
 
 QString World::createArena(const QString &parent, const QString &owner, const QString &description,
-                           const QString &password, int capacity) {
+                           const QString &password, int capacity)
+{
     const QString path = parent + u'/' + owner;
     for (UserArena &arena : m_userArenas) {
         if (arena.path == path) {
