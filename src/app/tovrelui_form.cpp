@@ -44,28 +44,22 @@ constexpr int kLeftPaneWidth = 273;
 constexpr int kUpperPanelHeight = 189;
 constexpr int kSplitterWidth = 4;
 
-// A splitter whose handle carries a name, as the window's layout refers to it.
-class NamedSplitter : public QSplitter {
-public:
-    NamedSplitter(Qt::Orientation orientation, QString handleName, QWidget *parent)
-        : QSplitter(orientation, parent)
-        , m_handleName(std::move(handleName))
-    {
-        setHandleWidth(kSplitterWidth);
-        setChildrenCollapsible(false);
-    }
+// A splitter between two panes. The layout names the bar between them, which Qt creates as the
+// handle before the second pane.
+QSplitter *splitter(Qt::Orientation orientation, const char *name, QWidget *parent)
+{
+    auto *splitter = new QSplitter(orientation, parent);
+    if (name)
+        splitter->setObjectName(QString::fromLatin1(name));
+    splitter->setHandleWidth(kSplitterWidth);
+    splitter->setChildrenCollapsible(false);
+    return splitter;
+}
 
-protected:
-    QSplitterHandle *createHandle() override
-    {
-        QSplitterHandle *handle = QSplitter::createHandle();
-        handle->setObjectName(m_handleName);
-        return handle;
-    }
-
-private:
-    QString m_handleName;
-};
+void nameBar(QSplitter *splitter, const char *name)
+{
+    splitter->handle(1)->setObjectName(QString::fromLatin1(name));
+}
 
 QWidget *panel(const char *name, QWidget *parent)
 {
@@ -159,10 +153,10 @@ void TTovrelUIForm::buildLayout()
     auto *layout = tight(new QVBoxLayout(central));
     layout->addWidget(buildTopBar());
 
-    auto *baseClient = new NamedSplitter(Qt::Vertical, QStringLiteral("UpperTopSplitter"), central);
-    baseClient->setObjectName(QStringLiteral("BaseClientPanel"));
+    QSplitter *baseClient = splitter(Qt::Vertical, "BaseClientPanel", central);
     baseClient->addWidget(buildUpperPanel());
     baseClient->addWidget(buildUnderPanel());
+    nameBar(baseClient, "UpperTopSplitter");
     baseClient->setStretchFactor(1, 1);
     baseClient->setSizes({kUpperPanelHeight, 488 - kUpperPanelHeight});
     m_upperTopSplitter = baseClient->handle(1);
@@ -195,8 +189,7 @@ QWidget *TTovrelUIForm::buildTopBar()
 
 QWidget *TTovrelUIForm::buildUpperPanel()
 {
-    auto *upper = new NamedSplitter(Qt::Horizontal, QStringLiteral("UpperLeftSplitter"), nullptr);
-    upper->setObjectName(QStringLiteral("UpperPanel"));
+    QSplitter *upper = splitter(Qt::Horizontal, "UpperPanel", nullptr);
     m_upperPanel = upper;
 
     auto *left = panel("UpperLeftPanel", upper);
@@ -239,6 +232,7 @@ QWidget *TTovrelUIForm::buildUpperPanel()
 
     upper->addWidget(left);
     upper->addWidget(client);
+    nameBar(upper, "UpperLeftSplitter");
     upper->setStretchFactor(1, 1);
     upper->setSizes({kLeftPaneWidth, 723 - kLeftPaneWidth});
     return upper;
@@ -269,7 +263,7 @@ QWidget *TTovrelUIForm::buildUnderPanel()
     stripRow->addWidget(chatTools);
     layout->addWidget(strip);
 
-    auto *lower = new NamedSplitter(Qt::Horizontal, QStringLiteral("UnderLeftSplitter"), under);
+    QSplitter *lower = splitter(Qt::Horizontal, nullptr, under);
     auto *left = panel("UnderLeftPanel", lower);
     QFrame *userFrame = listPanel("UserListViewPanel", left);
     tight(new QVBoxLayout(left))->addWidget(userFrame);
@@ -322,6 +316,7 @@ QWidget *TTovrelUIForm::buildUnderPanel()
 
     lower->addWidget(left);
     lower->addWidget(client);
+    nameBar(lower, "UnderLeftSplitter");
     lower->setStretchFactor(1, 1);
     lower->setSizes({kLeftPaneWidth, 723 - kLeftPaneWidth});
     layout->addWidget(lower, 1);
@@ -487,6 +482,7 @@ void TTovrelUIForm::formCreate()
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
                 &TTovrelUIForm::ActionManagerUpdate);
+    ActionManagerUpdate();
 }
 
 SessionSnapshot TTovrelUIForm::snapshot() const

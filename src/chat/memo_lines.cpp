@@ -1,9 +1,9 @@
 #include "memo_lines.h"
 
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 namespace {
 
@@ -26,16 +26,22 @@ void AppendMemoLine(QPlainTextEdit *pane, const QString &text)
     QTextDocument *document = pane->document();
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
-    cursor.beginEditBlock();
-    if (!document->lastBlock().text().isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(line);
-    cursor.endEditBlock();
-    pane->setTextCursor(cursor);
+    cursor.insertText(document->lastBlock().text().isEmpty() ? line : u'\n' + line);
     ScrollToCaret(pane);
 }
 
 void ScrollToCaret(QPlainTextEdit *pane)
 {
-    pane->ensureCursorVisible();
+    // Once per turn of the event loop is enough: a burst of lines scrolls once, not per line.
+    static const char *const kPending = "tovrelScrollPending";
+    if (pane->property(kPending).toBool())
+        return;
+    pane->setProperty(kPending, true);
+    QTimer::singleShot(0, pane, [pane] {
+        pane->setProperty(kPending, false);
+        QTextCursor end(pane->document());
+        end.movePosition(QTextCursor::End);
+        pane->setTextCursor(end);
+        pane->ensureCursorVisible();
+    });
 }

@@ -8,5 +8,6 @@ class QPlainTextEdit;
 // an empty line between two lines; each line break inside the text starts a line of its own.
 void AppendMemoLine(QPlainTextEdit *pane, const QString &text);
 
-// Scrolls the pane so that the newest line is in view.
+// Puts the caret at the end of the pane and scrolls it into view, at the next turn of the
+// event loop.
 void ScrollToCaret(QPlainTextEdit *pane);

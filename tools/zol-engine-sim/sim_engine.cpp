@@ -147,6 +147,7 @@ void SimEngine::sendState()
         return;
     }
     sendLoggedInState();
+    sendToAttached(Message("STATUS").utf8(QStringLiteral("Connected to Quorl as %1.").arg(m_qtag)).bytes());
     reportVector(m_vector);
 }
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "clock.h"
+#include "fake_engine.h"
+#include "notification_sounds.h"
+#include "prompts.h"
+#include "tovrelui_form.h"
+
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+
+// A clock that shows what the test sets.
+class FixedClock final : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2024, 1, 31), QTime(12, 5));
+};
+
+class RecordingSounds final : public NotificationSounds {
+public:
+    void PlayNotificationSound(const QString &alias) override { played.append(alias); }
+    QStringList played;
+};
+
+// Stands in for the message boxes: questions wait for the test's answer, errors are kept.
+class ScriptedPrompts final : public TakeOverPrompt, public ErrorReporter {
+public:
+    void askTakeOver(std::function<void(bool)> answer) override { openQuestions.append(answer); }
+    void reportError(const QString &message) override { errors.append(message); }
+
+    QList<std::function<void(bool)>> openQuestions;
+    QStringList errors;
+};
+
+// The whole main window against a fake engine on an ephemeral port, with its time, sounds,
+// prompts and data folder in the test's hands.
+class FormFixture {
+public:
+    FormFixture();
+    ~FormFixture();
+
+    TTovrelUIForm &form() { return *m_form; }
+    FakeEngine &engine() { return m_engine; }
+    FixedClock clock;
+    RecordingSounds sounds;
+    ScriptedPrompts prompts;
+    QString dataFolder() const { return m_dataFolder.path(); }
+
+    // Hands one datagram to the dispatcher, as the receive path does.
+    void receive(const QByteArray &datagram);
+    // Everything the window sent since the last call.
+    QByteArrayList sent();
+    // Attached and logged in as ownQTag, with nothing sent or received kept.
+    void logIn(const QString &ownQTag = QStringLiteral("me"));
+
+    QAction *action(ActionId id);
+    void trigger(ActionId id);
+    template <typename T>
+    T *find(const char *name)
+    {
+        return m_form->findChild<T *>(QString::fromLatin1(name));
+    }
+    // The text of the chat pane.
+    QString chatText();
+    QString logFileText(const QDate &date);
+
+private:
+    QTemporaryDir m_dataFolder;
+    FakeEngine m_engine;
+    std::unique_ptr<TTovrelUIForm> m_form;
+};
