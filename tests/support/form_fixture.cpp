@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-FormFixture::FormFixture()
+FormFixture::FormFixture(std::optional<EngineAddress> engine)
 {
     TTovrelUIForm::Services services;
-    services.engine = {m_engine.address(), m_engine.port()};
+    services.engine = engine.value_or(EngineAddress{m_engine.address(), m_engine.port()});
     services.clock = &clock;
     services.sounds = &sounds;
     services.takeOverPrompt = &prompts;

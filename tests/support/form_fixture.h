@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 #include <memory>
 
 class QAction;
@@ -40,7 +41,8 @@ public:
 // prompts and data folder in the test's hands.
 class FormFixture {
 public:
-    FormFixture();
+    // Against the given engine, or the fixture's fake one.
+    explicit FormFixture(std::optional<EngineAddress> engine = std::nullopt);
     ~FormFixture();
 
     TTovrelUIForm &form() { return *m_form; }

@@ -1,0 +1,170 @@
+// The main window against the substitute engine running as a program of its own.
+
+#include "action_table.h"
+#include "arena_users.h"
+#include "form_fixture.h"
+#include "program_runner.h"
+#include "session.h"
+#include "user_list_model.h"
+#include "vector_list_model.h"
+#include "vector_navigation.h"
+#include "failed_to_join_arena_form.h"
+#include "login_form.h"
+#include "zol_orbital_mesh_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUdpSocket>
+
+namespace {
+
+const QString kMonsterHunter = QStringLiteral("Arena/PSP/Action/Monster Hunter Freedom");
+
+quint16 freePort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress(QHostAddress::LocalHost), 0);
+    return probe.localPort();
+}
+
+QStringList captionsOf(const UserListModel &rows)
+{
+    QStringList captions;
+    for (int i = 0; i < rows.rowCount(); ++i)
+        captions.append(rows.rowAt(i)->caption);
+    return captions;
+}
+
+} // namespace
+
+// The window of the fixture, pointed at a substitute engine started for the test.
+class EngineAndWindow {
+public:
+    explicit EngineAndWindow(const QStringList &engineArguments)
+        : m_port(freePort())
+        , m_engine(QStringLiteral(ZOL_ENGINE_SIM),
+                   QStringList{QStringLiteral("--calm"), QStringLiteral("--port"),
+                               QString::number(m_port)} +
+                       engineArguments,
+                   m_home)
+    {
+    }
+
+    bool start()
+    {
+        if (!m_engine.start() || !m_engine.waitForOutput(QStringLiteral("listening")))
+            return false;
+        m_window = std::make_unique<FormFixture>(EngineAddress{QHostAddress(QHostAddress::LocalHost), m_port});
+        m_window->form().show();
+        return QTest::qWaitFor([&] { return m_window->form().link().EngineAttached(); }, 5000);
+    }
+
+    FormFixture &window() { return *m_window; }
+    TTovrelUIForm &form() { return m_window->form(); }
+
+private:
+    QTemporaryDir m_home;
+    quint16 m_port;
+    ProgramRunner m_engine;
+    std::unique_ptr<FormFixture> m_window;
+};
+
+class TestAgainstEngine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logsInThroughTheDialog();
+    void refusesAWrongPassword();
+    void entersAnArenaListsItsUsersAndChats();
+    void entersAPasswordArenaOnTheSecondTry();
+};
+
+void TestAgainstEngine::logsInThroughTheDialog()
+{
+    EngineAndWindow world({});
+    QVERIFY(world.start());
+    TLoginForm &login = world.form().loginForm();
+    QTRY_VERIFY(login.isVisible());
+    QVERIFY(!world.form().session().SessionActive());
+
+    login.QTagEdit->setText(QStringLiteral("alice"));
+    login.PasswordEdit->setText(QStringLiteral("wonderland"));
+    login.BitBtn1->click();
+
+    QTRY_VERIFY(world.form().session().SessionActive());
+    QCOMPARE(world.form().arenaUsers().OwnQTag(), QStringLiteral("alice"));
+    QTRY_COMPARE(world.form().session().StatusText(), QStringLiteral("Logged in to Quorl as alice."));
+    QTRY_VERIFY(world.window()
+                    .logFileText(world.window().clock.time.date())
+                    .contains(QStringLiteral("[12:05]Logged in to Quorl as alice.\r\n")));
+    // The messenger connection takes the window to the top level and its chat room.
+    QTRY_COMPARE(world.form().findChild<QLineEdit *>(QStringLiteral("ChatEdit"))->text(),
+                 QStringLiteral("General Chat"));
+}
+
+void TestAgainstEngine::refusesAWrongPassword()
+{
+    EngineAndWindow world({});
+    QVERIFY(world.start());
+    TLoginForm &login = world.form().loginForm();
+    QTRY_VERIFY(login.isVisible());
+    login.QTagEdit->setText(QStringLiteral("alice"));
+    login.PasswordEdit->setText(QStringLiteral("wrong"));
+    login.BitBtn1->click();
+    QTest::qWait(300);
+    QVERIFY(!world.form().session().SessionActive());
+    QVERIFY(!login.isVisible());
+    // The user may try again.
+    world.form().ActionManagerUpdate();
+    QVERIFY(world.form().actions().action(ActionId::Login)->isEnabled());
+}
+
+void TestAgainstEngine::entersAnArenaListsItsUsersAndChats()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    QTRY_VERIFY(world.form().session().SessionActive());
+
+    world.form().navigation().EnterVector(kMonsterHunter);
+    QTRY_COMPARE(world.form().navigation().currentVectorPath(), kMonsterHunter);
+    QTRY_VERIFY(captionsOf(world.form().users()).contains(QStringLiteral("akira")));
+    const UserListModel &users = world.form().users();
+    for (const char *qtag : {"akira", "mika", "kenji", "yuki", "hiro", "sakura"}) {
+        const UserRow *row = users.FindUserRow(QString::fromLatin1(qtag));
+        QVERIFY2(row, qtag);
+        QTRY_VERIFY(row->inVector);
+        QVERIFY(!row->ping.isEmpty());
+    }
+    // Its user arenas in the sub-vector list, the room's description in the orbital mesh.
+    QTRY_VERIFY(world.form().subVectors().findRow(QStringLiteral("mika")));
+    QCOMPARE(world.form().subVectors().findRow(QStringLiteral("mika"))->image,
+             int(VectorListModel::LockedUserArena));
+    QTRY_COMPARE(world.form().orbitalMeshForm().VectorEdit->text(), kMonsterHunter);
+
+    auto *input = world.form().findChild<QLineEdit *>(QStringLiteral("ChatInputEdit"));
+    QTest::keyClicks(input, QStringLiteral("hello; "));
+    input->insert(QStringLiteral("\u3042"));
+    QTest::keyClick(input, Qt::Key_Return);
+    QTRY_VERIFY(world.window().chatText().contains(QStringLiteral("]alice: hello; \u3042")));
+}
+
+void TestAgainstEngine::entersAPasswordArenaOnTheSecondTry()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    QTRY_VERIFY(world.form().session().SessionActive());
+
+    const QString locked = kMonsterHunter + QStringLiteral("/mika");
+    world.form().navigation().EnterVector(locked);
+    TFailedToJoinArenaForm &dialog = world.form().failedToJoinForm();
+    QTRY_VERIFY(dialog.isVisible());
+    QCOMPARE(dialog.VectorStaticText->text(), locked);
+    dialog.PasswordEdit->setText(QStringLiteral("hunt"));
+    dialog.Button1->click();
+    QTRY_COMPARE(world.form().navigation().currentVectorPath(), locked);
+}
+
+QTEST_MAIN(TestAgainstEngine)
+#include "tst_against_engine.moc"
