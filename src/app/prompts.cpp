@@ -21,7 +21,7 @@ void MessageBoxPrompts::askTakeOver(std::function<void(bool takeOver)> answer)
     QObject::connect(box, &QMessageBox::finished, box, [box, answer = std::move(answer)] {
         answer(box->clickedButton() == box->button(QMessageBox::Yes));
     });
-    box->open();
+    box->show(); // modal for the whole application, yet without a loop of its own
 }
 
 void MessageBoxPrompts::reportError(const QString &message)
@@ -30,5 +30,5 @@ void MessageBoxPrompts::reportError(const QString &message)
     box->setObjectName(QStringLiteral("ErrorReport"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    box->open();
+    box->show(); // modal for the whole application, yet without a loop of its own
 }

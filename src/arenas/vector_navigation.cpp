@@ -119,6 +119,7 @@ void VectorNavigation::vector(FieldReader reader)
 
     switchEnterExitSoundsOff();
     m_with.vectorEdit->setText(path);
+    m_with.vectorEdit->setCursorPosition(0); // a long path shows from its start
     m_arenaCreationAllowed = creationFlag == u"1";
     clearSubVectors();
     m_with.users->ClearUserRows(UserListModel::VectorPart);

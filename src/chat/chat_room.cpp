@@ -102,6 +102,7 @@ void ChatRoom::chatMode(FieldReader reader)
     const QString room = NextAnsiField(reader);
     m_with.users->ClearUserRows(UserListModel::ChatPart);
     m_widgets.chatEdit->setText(room);
+    m_widgets.chatEdit->setCursorPosition(0);
     m_with.chat->AddChatLine(QStringLiteral("Enter ") + room + u'.');
 }
 

@@ -62,6 +62,7 @@ public:
     }
 
     FormFixture &window() { return *m_window; }
+    quint16 enginePort() const { return m_port; }
     TTovrelUIForm &form() { return m_window->form(); }
 
 private:
@@ -79,6 +80,7 @@ private slots:
     void refusesAWrongPassword();
     void entersAnArenaListsItsUsersAndChats();
     void entersAPasswordArenaOnTheSecondTry();
+    void isTakenOverByAnotherFrontEnd();
 };
 
 void TestAgainstEngine::logsInThroughTheDialog()
@@ -164,6 +166,23 @@ void TestAgainstEngine::entersAPasswordArenaOnTheSecondTry()
     dialog.PasswordEdit->setText(QStringLiteral("hunt"));
     dialog.Button1->click();
     QTRY_COMPARE(world.form().navigation().currentVectorPath(), locked);
+}
+
+void TestAgainstEngine::isTakenOverByAnotherFrontEnd()
+{
+    EngineAndWindow world({});
+    QVERIFY(world.start());
+
+    // Another window asks; the engine is in use, the user there says yes.
+    FormFixture other(EngineAddress{QHostAddress(QHostAddress::LocalHost), world.enginePort()});
+    other.form().show();
+    QTRY_COMPARE(other.prompts.openQuestions.size(), 1);
+    QVERIFY(!other.form().link().EngineAttached());
+    other.prompts.openQuestions.takeFirst()(true);
+
+    QTRY_VERIFY(other.form().link().EngineAttached());
+    QTRY_VERIFY(!world.form().link().EngineAttached());
+    QCOMPARE(world.form().actions().imageIndex(ActionId::QuorlZolIcon), 0);
 }
 
 QTEST_MAIN(TestAgainstEngine)
