@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <QUdpSocket>
 
 #include <cstdio>
@@ -111,6 +112,20 @@ struct WindowRun {
     double handledSeconds = 0;
     double paintedSeconds = 0;
     int rows = 0;
+    int paints = 0;
+};
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
@@ -135,6 +150,8 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
         return rows.rowCount() == users && rows.rowAt(users - 1) && rows.rowAt(users - 1)->inChat &&
                rows.rowAt(0)->inChat;
     };
+    PaintCounter counter;
+    form.findChild<QTreeView *>(QStringLiteral("UserListView"))->viewport()->installEventFilter(&counter);
     QElapsedTimer timer;
     timer.start();
     form.navigation().EnterVector(kBigArena);
@@ -145,6 +162,7 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
     form.grab(); // lays out and paints the whole window once
     run.paintedSeconds = double(timer.nsecsElapsed()) / 1e9;
     run.rows = rows.rowCount();
+    run.paints = counter.paints;
     return run;
 }
 
@@ -171,9 +189,9 @@ int main(int argc, char *argv[])
         const double wire = wireSeconds(sim.port, users);
         const WindowRun window = windowSeconds(sim.port, users, dataFolder.path());
         std::printf("%5d users, %5d datagrams: wire %.3f s, window handled %.3f s, painted %.3f s "
-                    "(%.2f x wire), %d rows\n",
+                    "(%.2f x wire), %d rows, the user list painted %d times\n",
                     users, 3 * users, wire, window.handledSeconds, window.paintedSeconds,
-                    window.paintedSeconds / wire, window.rows);
+                    window.paintedSeconds / wire, window.rows, window.paints);
         if (previous > 0)
             std::printf("10 times the users took %.1f times as long\n",
                         window.paintedSeconds / previous);

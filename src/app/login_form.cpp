@@ -64,7 +64,8 @@ TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *p
     layout->addWidget(passwordLabel, 3, 1);
     layout->addWidget(PasswordEdit, 4, 1);
     layout->addWidget(BitBtn1, 5, 1, Qt::AlignRight);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Not resizable: its designed size, or more where the fonts need it.
+    setFixedSize(sizeHint().expandedTo(QSize(289, 157)));
 
     connect(BitBtn1, &QPushButton::clicked, this, &TLoginForm::BitBtn1Click);
 }

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -87,8 +88,8 @@ QBoxLayout *tight(QBoxLayout *layout)
     return layout;
 }
 
-QTreeView *reportView(const char *name, QAbstractItemModel *model,
-                      const QList<QPair<int, Qt::Alignment>> &columns, QWidget *parent)
+QTreeView *reportView(const char *name, QAbstractItemModel *model, const QList<int> &widths,
+                      QWidget *parent)
 {
     auto *view = new QTreeView(parent);
     view->setObjectName(QString::fromLatin1(name));
@@ -106,8 +107,8 @@ QTreeView *reportView(const char *name, QAbstractItemModel *model,
     header->setSectionsClickable(true);
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
-    for (int column = 0; column < columns.size(); ++column)
-        header->resizeSection(column, columns[column].first);
+    for (int column = 0; column < widths.size(); ++column)
+        header->resizeSection(column, widths[column]);
     return view;
 }
 
@@ -212,13 +213,8 @@ QWidget *TTovrelUIForm::buildUpperPanel()
     tight(new QVBoxLayout(panel1))->addWidget(listFrame);
 
     m_subVectors = new VectorListModel(VecterListImageList(), this);
-    m_vectorListView = reportView("VectorListView", m_subVectors,
-                                  {{100, Qt::AlignLeft},
-                                   {40, Qt::AlignRight},
-                                   {40, Qt::AlignRight},
-                                   {35, Qt::AlignRight},
-                                   {430, Qt::AlignLeft}},
-                                  listFrame);
+    m_vectorListView =
+        reportView("VectorListView", m_subVectors, {100, 40, 40, 35, 430}, listFrame);
     auto *frameLayout = tight(new QVBoxLayout(listFrame));
     frameLayout->setContentsMargins(1, 1, 1, 1);
     frameLayout->addWidget(m_vectorListView);
@@ -268,14 +264,7 @@ QWidget *TTovrelUIForm::buildUnderPanel()
     QFrame *userFrame = listPanel("UserListViewPanel", left);
     tight(new QVBoxLayout(left))->addWidget(userFrame);
     m_users = new UserListModel(ClientStateImageList(), this);
-    m_userListView = reportView("UserListView", m_users,
-                                {{114, Qt::AlignLeft},
-                                 {44, Qt::AlignRight},
-                                 {20, Qt::AlignLeft},
-                                 {20, Qt::AlignRight},
-                                 {20, Qt::AlignRight},
-                                 {30, Qt::AlignLeft}},
-                                userFrame);
+    m_userListView = reportView("UserListView", m_users, {114, 44, 20, 20, 20, 30}, userFrame);
     auto *userFrameLayout = tight(new QVBoxLayout(userFrame));
     userFrameLayout->setContentsMargins(1, 1, 1, 1);
     userFrameLayout->addWidget(m_userListView);
@@ -376,6 +365,12 @@ void TTovrelUIForm::composeSubsystems(const Services &services)
     m_loginForm = new TLoginForm(m_link, LoginPicture(ratio), this);
     m_orbitalMeshForm = new TZolOrbitalMeshForm(this);
     m_failedToJoinForm = new TFailedToJoinArenaForm(m_link, FailedToJoinPicture(ratio), this);
+    // They open at the top left of the screen, where they do not cover the chat.
+    const QPoint topLeft = screen()->availableGeometry().topLeft();
+    for (QWidget *window : {static_cast<QWidget *>(m_loginForm),
+                            static_cast<QWidget *>(m_orbitalMeshForm),
+                            static_cast<QWidget *>(m_failedToJoinForm)})
+        window->move(topLeft);
 
     m_vectorTree = std::make_unique<VectorTree>(m_vectorTreeView, TreeViewImageList());
     m_navigation = std::make_unique<VectorNavigation>(VectorNavigation::Collaborators{

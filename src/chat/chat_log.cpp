@@ -20,7 +20,6 @@ ChatLog::ChatLog(QPlainTextEdit *pane, ChatLogSwitches switches, LogFile &logFil
     // The pane only grows; an undo history of it would only eat memory.
     m_pane->document()->setUndoRedoEnabled(false);
     m_pane->setFont(defaultFont());
-    m_pane->clear();
 }
 
 QFont ChatLog::defaultFont()
