@@ -115,19 +115,6 @@ struct WindowRun {
     int paints = 0;
 };
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
 {
     SystemClock clock;
@@ -150,8 +137,10 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
         return rows.rowCount() == users && rows.rowAt(users - 1) && rows.rowAt(users - 1)->inChat &&
                rows.rowAt(0)->inChat;
     };
-    PaintCounter counter;
-    form.findChild<QTreeView *>(QStringLiteral("UserListView"))->viewport()->installEventFilter(&counter);
+    Bench::PaintCounter counter;
+    form.findChild<QTreeView *>(QStringLiteral("UserListView"))
+        ->viewport()
+        ->installEventFilter(&counter);
     QElapsedTimer timer;
     timer.start();
     form.navigation().EnterVector(kBigArena);

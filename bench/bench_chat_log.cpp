@@ -25,19 +25,6 @@ public:
     void PlayNotificationSound(const QString &) override {}
 };
 
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 void settle()
 {
     QCoreApplication::processEvents();
@@ -95,7 +82,7 @@ void burstThroughTheWindow(const QString &folder)
     form.show();
     settle();
     auto *pane = form.findChild<QPlainTextEdit *>(QStringLiteral("ChatLogMemo"));
-    PaintCounter counter;
+    Bench::PaintCounter counter;
     pane->viewport()->installEventFilter(&counter);
 
     constexpr int kBurst = 5000;

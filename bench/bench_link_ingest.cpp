@@ -62,8 +62,9 @@ int main(int argc, char *argv[])
 
     const IngestRun link = ingest(datagrams, 0);
     const double linkRate = link.handled / link.seconds;
-    std::printf("engine link:       %5d of %d handled,  %.0f datagrams/s (%.0f%% of raw), lost %d\n",
-                link.handled, kBurst, linkRate, 100 * linkRate / rawRate, kBurst - link.handled);
+    std::printf(
+        "engine link:       %5d of %d handled,  %.0f datagrams/s (%.0f%% of raw), lost %d\n",
+        link.handled, kBurst, linkRate, 100 * linkRate / rawRate, kBurst - link.handled);
 
     const IngestRun busy = ingest(datagrams, 300);
     std::printf("link, GUI busy 300 ms: %5d of %d handled, lost %d\n", busy.handled, kBurst,

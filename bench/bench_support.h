@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QEvent>
 #include <QList>
+#include <QObject>
 
 #include <cstdint>
 
@@ -22,6 +24,20 @@ struct RawRun {
 
 // Sends the datagrams as fast as one socket can to a plain receiver that only counts them.
 RawRun rawLoopback(const QList<QByteArray> &datagrams);
+
+// Counts the paint events of the widgets it is installed on.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // Sends datagrams from a thread of its own, as fast as one socket can, to 127.0.0.1:port.
 class Blaster {

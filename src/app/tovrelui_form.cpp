@@ -367,9 +367,9 @@ void TTovrelUIForm::composeSubsystems(const Services &services)
     m_failedToJoinForm = new TFailedToJoinArenaForm(m_link, FailedToJoinPicture(ratio), this);
     // They open at the top left of the screen, where they do not cover the chat.
     const QPoint topLeft = screen()->availableGeometry().topLeft();
-    for (QWidget *window : {static_cast<QWidget *>(m_loginForm),
-                            static_cast<QWidget *>(m_orbitalMeshForm),
-                            static_cast<QWidget *>(m_failedToJoinForm)})
+    for (QWidget *window :
+         {static_cast<QWidget *>(m_loginForm), static_cast<QWidget *>(m_orbitalMeshForm),
+          static_cast<QWidget *>(m_failedToJoinForm)})
         window->move(topLeft);
 
     m_vectorTree = std::make_unique<VectorTree>(m_vectorTreeView, TreeViewImageList());

@@ -4,11 +4,19 @@
 
 #include <QAbstractTableModel>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QList>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+// One column of a report list.
+struct ReportColumn {
+    const char *caption; // UTF-8
+    ColumnOrder order;
+    Qt::Alignment alignment;
+};
 
 // A flat list of rows for a report view. Rows know their position so that lookups through an
 // index need no scan; bulk changes (sorting, dropping many rows) happen in one layout change that
@@ -16,11 +24,58 @@
 template <typename Row>
 class RowTableModel : public QAbstractTableModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // images: the small pictures the rows refer to by index.
+    RowTableModel(QList<ReportColumn> columns, QList<QIcon> images, QObject *parent)
+        : QAbstractTableModel(parent)
+        , m_columns(std::move(columns))
+        , m_images(std::move(images))
+    {}
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
         return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_columns.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const Row *row = rowAt(index);
+        if (!row)
+            return {};
+        switch (role) {
+        case Qt::DisplayRole:
+            return cell(*row, index.column());
+        case Qt::DecorationRole: {
+            const int image = imageOf(*row, index.column());
+            return image >= 0 && image < m_images.size() ? QVariant(m_images.at(image))
+                                                         : QVariant();
+        }
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(m_columns.at(index.column()).alignment);
+        }
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= m_columns.size())
+            return {};
+        if (role == Qt::DisplayRole)
+            return QString::fromUtf8(m_columns.at(section).caption);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(m_columns.at(section).alignment);
+        return {};
+    }
+
+    Row *selectedRow(const QItemSelectionModel *selection) const
+    {
+        if (!selection)
+            return nullptr;
+        const QModelIndexList selected = selection->selectedRows();
+        return selected.isEmpty() ? nullptr : rowAt(selected.first());
     }
 
     Row *rowAt(int position) const
@@ -40,7 +95,9 @@ public:
     // The column header's click: sorts once by that column, ascending.
     void sortByColumn(int column)
     {
-        const ColumnOrder order = columnOrder(column);
+        if (column < 0 || column >= m_columns.size())
+            return;
+        const ColumnOrder order = m_columns.at(column).order;
         reorder([&](std::vector<std::unique_ptr<Row>> &rows) {
             std::stable_sort(rows.begin(), rows.end(), [&](const auto &a, const auto &b) {
                 return CompareRowsByColumn(cell(*a, column), cell(*b, column), order) < 0;
@@ -50,7 +107,8 @@ public:
 
 protected:
     virtual QString cell(const Row &row, int column) const = 0;
-    virtual ColumnOrder columnOrder(int column) const = 0;
+    // The picture shown in the cell; -1 or an index past the images shows none.
+    virtual int imageOf(const Row &, int) const { return -1; }
     virtual void indexRow(Row *) {}
     virtual void forgetRow(Row *) {}
 
@@ -113,13 +171,6 @@ protected:
         endResetModel();
     }
 
-    const std::vector<std::unique_ptr<Row>> &rows() const { return m_rows; }
-
-    QIcon iconAt(const QList<QIcon> &images, int index) const
-    {
-        return index >= 0 && index < images.size() ? images.at(index) : QIcon();
-    }
-
 private:
     void renumberFrom(int position)
     {
@@ -156,6 +207,8 @@ private:
         Q_EMIT layoutChanged();
     }
 
+    QList<ReportColumn> m_columns;
+    QList<QIcon> m_images;
     std::vector<std::unique_ptr<Row>> m_rows;
     std::vector<std::unique_ptr<Row>> m_dropped; // alive until the persistent indexes have moved
 };

@@ -1,36 +1,21 @@
 #include "user_list_model.h"
 
-#include <QItemSelectionModel>
-
 namespace {
-
-struct ColumnInfo {
-    const char *caption;
-    ColumnOrder order;
-    Qt::Alignment alignment;
-};
 
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
-constexpr ColumnInfo kColumns[] = {
-    {"QTag", ColumnOrder::Caption, kLeft},   {"Ping", ColumnOrder::Number, kRight},
-    {"Status", ColumnOrder::Text, kLeft},    {"Players", ColumnOrder::Number, kRight},
-    {"Client", ColumnOrder::Number, kRight}, {"CAP", ColumnOrder::Text, kLeft},
-};
-constexpr int kColumnCount = int(std::size(kColumns));
-
 } // namespace
 
 UserListModel::UserListModel(QList<QIcon> images, QObject *parent)
-    : RowTableModel(parent)
-    , m_images(std::move(images))
+    : RowTableModel({{"QTag", ColumnOrder::Caption, kLeft},
+                     {"Ping", ColumnOrder::Number, kRight},
+                     {"Status", ColumnOrder::Text, kLeft},
+                     {"Players", ColumnOrder::Number, kRight},
+                     {"Client", ColumnOrder::Number, kRight},
+                     {"CAP", ColumnOrder::Text, kLeft}},
+                    std::move(images), parent)
 {}
-
-int UserListModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : kColumnCount;
-}
 
 QString UserListModel::cell(const UserRow &row, int column) const
 {
@@ -51,40 +36,13 @@ QString UserListModel::cell(const UserRow &row, int column) const
     return {};
 }
 
-ColumnOrder UserListModel::columnOrder(int column) const
+int UserListModel::imageOf(const UserRow &row, int column) const
 {
-    return column >= 0 && column < kColumnCount ? kColumns[column].order : ColumnOrder::Text;
-}
-
-QVariant UserListModel::data(const QModelIndex &index, int role) const
-{
-    const UserRow *row = rowAt(index);
-    if (!row)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-        return cell(*row, index.column());
-    case Qt::DecorationRole:
-        if (index.column() == QTagColumn)
-            return iconAt(m_images, row->roleImage);
-        if (index.column() == StatusColumn)
-            return iconAt(m_images, row->statusImage);
-        return {};
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(kColumns[index.column()].alignment);
-    }
-    return {};
-}
-
-QVariant UserListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
-        return {};
-    if (role == Qt::DisplayRole)
-        return QString::fromUtf8(kColumns[section].caption);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(kColumns[section].alignment);
-    return {};
+    if (column == QTagColumn)
+        return row.roleImage;
+    if (column == StatusColumn)
+        return row.statusImage;
+    return -1;
 }
 
 UserRow *UserListModel::FindUserRow(const QString &qtag) const
@@ -175,12 +133,4 @@ void UserListModel::ClearUserRows(int flags)
         }
         return false;
     });
-}
-
-UserRow *UserListModel::selectedRow(const QItemSelectionModel *selection) const
-{
-    if (!selection)
-        return nullptr;
-    const QModelIndexList selected = selection->selectedRows();
-    return selected.isEmpty() ? nullptr : rowAt(selected.first());
 }

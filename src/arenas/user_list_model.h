@@ -5,8 +5,6 @@
 #include <QHash>
 #include <QVarLengthArray>
 
-class QItemSelectionModel;
-
 // One user the engine reports in the current arena or its chat room.
 struct UserRow {
     QString caption; // the QTag
@@ -33,10 +31,6 @@ public:
     // images: the role markers (0 to 2) and the arena status pictures (3 and up).
     explicit UserListModel(QList<QIcon> images, QObject *parent = nullptr);
 
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
     // The first row whose QTag equals qtag with letter case ignored.
     UserRow *FindUserRow(const QString &qtag) const;
     // The first and the last row whose QTag equals qtag exactly.
@@ -51,11 +45,9 @@ public:
     // Drops the arena part (vector) and/or the chat part of the list in one go.
     void ClearUserRows(int flags);
 
-    UserRow *selectedRow(const QItemSelectionModel *selection) const;
-
 protected:
     QString cell(const UserRow &row, int column) const override;
-    ColumnOrder columnOrder(int column) const override;
+    int imageOf(const UserRow &row, int column) const override;
     void indexRow(UserRow *row) override;
     void forgetRow(UserRow *row) override;
 
@@ -63,6 +55,5 @@ private:
     using Bucket = QVarLengthArray<UserRow *, 1>;
     static QString keyOf(const QString &qtag) { return qtag.toCaseFolded(); }
 
-    QList<QIcon> m_images;
     QHash<QString, Bucket> m_byFoldedQTag;
 };

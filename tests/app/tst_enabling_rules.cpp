@@ -53,9 +53,8 @@ void TestEnablingRules::enablesByState_data()
     QTest::newRow("attached, rows selected, not logged in")
         << state({&S::attached, &S::userRowSelected, &S::vectorRowSelected}) << Enabled{Login};
     QTest::newRow("logged in") << state({&S::attached, &S::loggedIn}) << inSession;
-    QTest::newRow("a user selected")
-        << state({&S::attached, &S::loggedIn, &S::userRowSelected})
-        << plus(inSession, {ShowPrivateMessageWindow});
+    QTest::newRow("a user selected") << state({&S::attached, &S::loggedIn, &S::userRowSelected})
+                                     << plus(inSession, {ShowPrivateMessageWindow});
     QTest::newRow("a user in the arena selected")
         << state({&S::attached, &S::loggedIn, &S::userRowSelected, &S::selectedUserInVector})
         << plus(inSession, {ShowPrivateMessageWindow, BreakStream});

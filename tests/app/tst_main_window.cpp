@@ -47,22 +47,38 @@ void TestMainWindow::hasItsNamedPanes_data()
     QTest::addColumn<QString>("className");
 
     const QList<QPair<const char *, const char *>> panes = {
-        {"ActionMainMenuBar", "QMenuBar"},   {"BaseTopPanel", "QWidget"},
-        {"Panel2", "QWidget"},               {"ActionToolBar1", "QToolBar"},
-        {"VectorEdit", "QLineEdit"},         {"BaseClientPanel", "QSplitter"},
-        {"UpperPanel", "QSplitter"},         {"UpperLeftPanel", "QWidget"},
-        {"VectorTreeView", "QTreeWidget"},   {"UpperLeftSplitter", "QSplitterHandle"},
-        {"UpperClientPanel", "QWidget"},     {"Panel1", "QWidget"},
-        {"VectorListViewPanel", "QFrame"},   {"VectorListView", "QTreeView"},
-        {"UpperTopSplitter", "QSplitterHandle"}, {"UnderPanel", "QWidget"},
-        {"UnderTopPanel", "QWidget"},        {"UserListActionToolBar", "QToolBar"},
-        {"ChatEdit", "QLineEdit"},           {"ActionToolBar2", "QToolBar"},
-        {"UnderLeftPanel", "QWidget"},       {"UserListViewPanel", "QFrame"},
-        {"UserListView", "QTreeView"},       {"UnderLeftSplitter", "QSplitterHandle"},
-        {"ClientPanel", "QWidget"},          {"Panel3", "QWidget"},
-        {"ChatLogMemo", "QPlainTextEdit"},   {"ChatInputPanel", "QWidget"},
-        {"ChatInputEdit", "QLineEdit"},      {"SendChatInputSpeedButton", "QToolButton"},
-        {"StatusBar", "QStatusBar"},         {"PopupMenu1", "QMenu"},
+        {"ActionMainMenuBar", "QMenuBar"},
+        {"BaseTopPanel", "QWidget"},
+        {"Panel2", "QWidget"},
+        {"ActionToolBar1", "QToolBar"},
+        {"VectorEdit", "QLineEdit"},
+        {"BaseClientPanel", "QSplitter"},
+        {"UpperPanel", "QSplitter"},
+        {"UpperLeftPanel", "QWidget"},
+        {"VectorTreeView", "QTreeWidget"},
+        {"UpperLeftSplitter", "QSplitterHandle"},
+        {"UpperClientPanel", "QWidget"},
+        {"Panel1", "QWidget"},
+        {"VectorListViewPanel", "QFrame"},
+        {"VectorListView", "QTreeView"},
+        {"UpperTopSplitter", "QSplitterHandle"},
+        {"UnderPanel", "QWidget"},
+        {"UnderTopPanel", "QWidget"},
+        {"UserListActionToolBar", "QToolBar"},
+        {"ChatEdit", "QLineEdit"},
+        {"ActionToolBar2", "QToolBar"},
+        {"UnderLeftPanel", "QWidget"},
+        {"UserListViewPanel", "QFrame"},
+        {"UserListView", "QTreeView"},
+        {"UnderLeftSplitter", "QSplitterHandle"},
+        {"ClientPanel", "QWidget"},
+        {"Panel3", "QWidget"},
+        {"ChatLogMemo", "QPlainTextEdit"},
+        {"ChatInputPanel", "QWidget"},
+        {"ChatInputEdit", "QLineEdit"},
+        {"SendChatInputSpeedButton", "QToolButton"},
+        {"StatusBar", "QStatusBar"},
+        {"PopupMenu1", "QMenu"},
     };
     for (const auto &[name, className] : panes)
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(className);
@@ -80,7 +96,8 @@ void TestMainWindow::hasItsNamedPanes()
         return widget->window() != &fixture.form() && widget->window() != widget;
     });
     QCOMPARE(found.size(), 1);
-    QVERIFY2(found.first()->inherits(className.toLatin1()), found.first()->metaObject()->className());
+    QVERIFY2(found.first()->inherits(className.toLatin1()),
+             found.first()->metaObject()->className());
 }
 
 void TestMainWindow::buildsMenusAndToolBarsInOrder_data()
@@ -89,43 +106,61 @@ void TestMainWindow::buildsMenusAndToolBarsInOrder_data()
     QTest::addColumn<QStringList>("entries");
 
     QTest::newRow("menu bar") << "ActionMainMenuBar"
-                              << QStringList{"&File", "&Vector", "&Chat", "&User", "&Tool",
-                                             "&Bookmark", "&Help"};
+                              << QStringList{"&File", "&Vector",   "&Chat", "&User",
+                                             "&Tool", "&Bookmark", "&Help"};
     QTest::newRow("File") << "FileMenu"
-                          << QStringList{"&Search Engine", "&Login", "-", "&Get user info", "-",
-                                         "TovrelUIの終了(&I)"};
+                          << QStringList{"&Search Engine", "&Login", "-",
+                                         "&Get user info", "-",      "TovrelUIの終了(&I)"};
     QTest::newRow("Vector") << "VectorMenu"
                             << QStringList{"&Set my Arena status", "&Create private Arena",
                                            "&Go Up Vector", "&Vector Owner Info", "上段の表示(&Z)"};
     QTest::newRow("Chat") << "ChatMenu"
-                          << QStringList{"&Clear Contents", "&Toggle Timestamps", "T&oggle SaveLog",
-                                         "-", "入出記録の切替(&Z)", "To&ggle Audio Notification", "-",
-                                         "S&how Orbital Mesh", "&Setting chat font"};
-    QTest::newRow("User") << "UserMenu"
-                          << QStringList{"&PrivateMessage", "&User Info", "&Ban This User",
-                                         "&Kick This User", "B&reak Stream This User", "入退室の音"};
+                          << QStringList{"&Clear Contents",
+                                         "&Toggle Timestamps",
+                                         "T&oggle SaveLog",
+                                         "-",
+                                         "入出記録の切替(&Z)",
+                                         "To&ggle Audio Notification",
+                                         "-",
+                                         "S&how Orbital Mesh",
+                                         "&Setting chat font"};
+    QTest::newRow("User") << "UserMenu" << QStringList{"&PrivateMessage",         "&User Info",
+                                                       "&Ban This User",          "&Kick This User",
+                                                       "B&reak Stream This User", "入退室の音"};
     QTest::newRow("Tool") << "ToolMenu"
-                          << QStringList{"&Add Contactlist", "&Show DiagnosticsFrom", "&Refresh", "-"};
+                          << QStringList{"&Add Contactlist", "&Show DiagnosticsFrom", "&Refresh",
+                                         "-"};
     QTest::newRow("Bookmark") << "BookmarkMenu" << QStringList{"ブックマークの更新", "-"};
     QTest::newRow("Help") << "HelpMenu"
                           << QStringList{"&TeamQuorl", "&ServerMetrics", "S&erverStatus", "-",
                                          "&About..."};
-    QTest::newRow("top bar") << "ActionToolBar1"
-                             << QStringList{"QuorlZolIconAction", "StatusAction", "-",
-                                            "ShowContactListAction", "ShowDiagnosticsFromAction",
-                                            "SetMyArenaStatusAction", "-",
-                                            "CreatePrivateArenaAction", "GoUpVectorAction"};
-    QTest::newRow("user list bar")
-        << "UserListActionToolBar"
-        << QStringList{"UserInfoAction", "ShowPrivateMessageWindowAction", "-", "BanThisUserAction",
-                       "KickThisUserAction", "BreakStreamAction", "-",
-                       "ToggleEnterExitAudioNotificationAction", "RefreshAction"};
+    QTest::newRow("top bar") << "ActionToolBar1" << QStringList{"QuorlZolIconAction",
+                                                                "StatusAction",
+                                                                "-",
+                                                                "ShowContactListAction",
+                                                                "ShowDiagnosticsFromAction",
+                                                                "SetMyArenaStatusAction",
+                                                                "-",
+                                                                "CreatePrivateArenaAction",
+                                                                "GoUpVectorAction"};
+    QTest::newRow("user list bar") << "UserListActionToolBar"
+                                   << QStringList{"UserInfoAction",
+                                                  "ShowPrivateMessageWindowAction",
+                                                  "-",
+                                                  "BanThisUserAction",
+                                                  "KickThisUserAction",
+                                                  "BreakStreamAction",
+                                                  "-",
+                                                  "ToggleEnterExitAudioNotificationAction",
+                                                  "RefreshAction"};
     QTest::newRow("chat bar") << "ActionToolBar2"
-                              << QStringList{"ShowOrbitalMeshAction", "-", "ToggleTimestampsAction",
-                                             "ClearContentsAction", "ToggleSaveLogAction", "-",
-                                             "ToggleVectorJoinLogAction",
-                                             "ToggleAudioNotificationAction", "SettingFontAction",
-                                             "ShowUpperPanelAction", "ToggleChatInputLineAction"};
+                              << QStringList{
+                                     "ShowOrbitalMeshAction",     "-",
+                                     "ToggleTimestampsAction",    "ClearContentsAction",
+                                     "ToggleSaveLogAction",       "-",
+                                     "ToggleVectorJoinLogAction", "ToggleAudioNotificationAction",
+                                     "SettingFontAction",         "ShowUpperPanelAction",
+                                     "ToggleChatInputLineAction"};
     QTest::newRow("sub-vector list menu") << "PopupMenu1" << QStringList{"&Vector Owner Info"};
 }
 
@@ -165,7 +200,8 @@ void TestMainWindow::drawsEveryImageDifferently()
         for (int j = i + 1; j < pictures.size(); ++j) {
             if (i == 9 && j == 20)
                 continue;
-            QVERIFY2(pictures[i] != pictures[j], qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+            QVERIFY2(pictures[i] != pictures[j],
+                     qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
         }
     }
     // Crisp at twice the size: drawn anew, not scaled up.
@@ -181,8 +217,7 @@ void TestMainWindow::createsItsWindowsInOrder()
         if (widget && widget->isWindow() && !qobject_cast<QMenu *>(widget))
             windows.append(QString::fromLatin1(widget->metaObject()->className()));
     }
-    QCOMPARE(windows,
-             (QStringList{"TLoginForm", "TZolOrbitalMeshForm", "TFailedToJoinArenaForm"}));
+    QCOMPARE(windows, (QStringList{"TLoginForm", "TZolOrbitalMeshForm", "TFailedToJoinArenaForm"}));
 }
 
 void TestMainWindow::staysAtLeastItsMinimumSize()
@@ -209,8 +244,9 @@ void TestMainWindow::hidesAndRestoresTheUpperPart()
     QVERIFY(!fixture.action(ActionId::ShowUpperPanel)->isChecked());
     // Still reachable: the chat bar stays, and so does the Vector menu.
     QVERIFY(shown(QStringLiteral("ActionToolBar2")));
-    QVERIFY(fixture.find<QMenu>("VectorMenu")->actions().contains(
-        fixture.action(ActionId::ShowUpperPanel)));
+    QVERIFY(fixture.find<QMenu>("VectorMenu")
+                ->actions()
+                .contains(fixture.action(ActionId::ShowUpperPanel)));
 
     fixture.trigger(ActionId::ShowUpperPanel);
     for (const QString &name : upper)

@@ -43,8 +43,9 @@ void TestPrompts::asksEachTakeOverWithoutWaiting()
 
     QMessageBox *first = boxes.at(0);
     QCOMPARE(first->windowTitle(), QStringLiteral("TovrelUI"));
-    QCOMPARE(first->text(),
-             QStringLiteral("既に他のUIがQuorl zol engineを使用中です。\n強制的に切り替えますか？"));
+    QCOMPARE(
+        first->text(),
+        QStringLiteral("既に他のUIがQuorl zol engineを使用中です。\n強制的に切り替えますか？"));
     QCOMPARE(first->windowModality(), Qt::ApplicationModal);
     QVERIFY(first->button(QMessageBox::Yes) && first->button(QMessageBox::No));
 

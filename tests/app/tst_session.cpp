@@ -95,10 +95,10 @@ void TestSession::followsTheSessionMessages_data()
     QTest::newRow("user data") << QByteArrayList{"ZOL_CLIENT_USER_DATA;me;"} << true;
     QTest::newRow("not logged in after logged in")
         << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_NOT_LOGGED_IN;;;"} << false;
-    QTest::newRow("detach ends it") << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_DETACH;"}
-                                    << false;
-    QTest::newRow("attach ends it") << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_ATTACH;"}
-                                    << false;
+    QTest::newRow("detach ends it")
+        << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_DETACH;"} << false;
+    QTest::newRow("attach ends it")
+        << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_ATTACH;"} << false;
     QTest::newRow("connected arena, code page, session key change nothing")
         << QByteArrayList{"ZOL_CLIENT_LOGGED_IN;", "ZOL_CLIENT_CONNECTED_ARENA;",
                           "ZOL_CLIENT_CODEPAGE;932;", "ZOL_CLIENT_SESSION_KEY;abc;"}
@@ -126,10 +126,12 @@ void TestSession::offersTheEngineCredentials_data()
 
     QTest::newRow("both") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN;alice;secret;") << "alice"
                           << "secret";
-    QTest::newRow("two empty fields") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN;;;") << "" << "";
+    QTest::newRow("two empty fields") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN;;;") << ""
+                                      << "";
     QTest::newRow("no password field") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN;alice;") << "alice"
                                        << "";
-    QTest::newRow("no fields at all") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN") << "" << "";
+    QTest::newRow("no fields at all") << QByteArray("ZOL_CLIENT_NOT_LOGGED_IN") << ""
+                                      << "";
 }
 
 void TestSession::offersTheEngineCredentials()
@@ -220,8 +222,8 @@ void TestSession::engineIconActsByState_data()
 
     QTest::newRow("detached") << QByteArrayList{} << QByteArrayList{"ZOL_CLIENT_DISCOVER;"}
                               << false;
-    QTest::newRow("attached, not logged in") << QByteArrayList{"ZOL_CLIENT_ATTACH;"}
-                                             << QByteArrayList{} << true;
+    QTest::newRow("attached, not logged in")
+        << QByteArrayList{"ZOL_CLIENT_ATTACH;"} << QByteArrayList{} << true;
     QTest::newRow("logged in") << QByteArrayList{"ZOL_CLIENT_ATTACH;", "ZOL_CLIENT_LOGGED_IN;"}
                                << QByteArrayList{} << false;
 }

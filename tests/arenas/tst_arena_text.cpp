@@ -20,15 +20,24 @@ void TestArenaText::decodesPercentText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("decoded");
 
-    QTest::newRow("one escape") << "a%41b" << "aAb";
-    QTest::newRow("lower-case hex digit is no escape") << "%4a" << "%4a";
-    QTest::newRow("cut-off escape at the end") << "x%4" << "x%4";
-    QTest::newRow("percent alone") << "100%" << "100%";
-    QTest::newRow("utf-8 in escapes") << "%E3%81%82" << "\u3042";
-    QTest::newRow("escapes next to plain text") << "G%E3%81%82!" << "G\u3042!";
-    QTest::newRow("escaped percent") << "%25%41" << "%A";
-    QTest::newRow("invalid utf-8 in escapes reads as empty") << "a%FFb" << "";
-    QTest::newRow("no escape keeps the text") << "plain \u3042" << "plain \u3042";
+    QTest::newRow("one escape") << "a%41b"
+                                << "aAb";
+    QTest::newRow("lower-case hex digit is no escape") << "%4a"
+                                                       << "%4a";
+    QTest::newRow("cut-off escape at the end") << "x%4"
+                                               << "x%4";
+    QTest::newRow("percent alone") << "100%"
+                                   << "100%";
+    QTest::newRow("utf-8 in escapes") << "%E3%81%82"
+                                      << "\u3042";
+    QTest::newRow("escapes next to plain text") << "G%E3%81%82!"
+                                                << "G\u3042!";
+    QTest::newRow("escaped percent") << "%25%41"
+                                     << "%A";
+    QTest::newRow("invalid utf-8 in escapes reads as empty") << "a%FFb"
+                                                             << "";
+    QTest::newRow("no escape keeps the text") << "plain \u3042"
+                                              << "plain \u3042";
 }
 
 void TestArenaText::decodesPercentText()
@@ -46,13 +55,20 @@ void TestArenaText::ordersCells_data()
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
 
-    QTest::newRow("number: 9 before 10") << ColumnOrder::Number << "9" << "10" << -1;
-    QTest::newRow("number: equal lengths as text") << ColumnOrder::Number << "120" << "099" << 1;
-    QTest::newRow("number: equal") << ColumnOrder::Number << "42" << "42" << 0;
-    QTest::newRow("number: empty first") << ColumnOrder::Number << "" << "0" << -1;
-    QTest::newRow("text: letter case counts") << ColumnOrder::Text << "B" << "a" << -1;
-    QTest::newRow("text: 10 before 9") << ColumnOrder::Text << "10" << "9" << -1;
-    QTest::newRow("caption: alphabetical") << ColumnOrder::Caption << "alpha" << "beta" << -1;
+    QTest::newRow("number: 9 before 10") << ColumnOrder::Number << "9"
+                                         << "10" << -1;
+    QTest::newRow("number: equal lengths as text") << ColumnOrder::Number << "120"
+                                                   << "099" << 1;
+    QTest::newRow("number: equal") << ColumnOrder::Number << "42"
+                                   << "42" << 0;
+    QTest::newRow("number: empty first") << ColumnOrder::Number << ""
+                                         << "0" << -1;
+    QTest::newRow("text: letter case counts") << ColumnOrder::Text << "B"
+                                              << "a" << -1;
+    QTest::newRow("text: 10 before 9") << ColumnOrder::Text << "10"
+                                       << "9" << -1;
+    QTest::newRow("caption: alphabetical") << ColumnOrder::Caption << "alpha"
+                                           << "beta" << -1;
 }
 
 void TestArenaText::ordersCells()

@@ -53,8 +53,8 @@ void TestUserList::keepsRowsWhileInArenaOrChat_data()
     QTest::addColumn<QByteArrayList>("messages");
     QTest::addColumn<QStringList>("rows");
 
-    QTest::newRow("joins the arena") << QByteArrayList{"JOINS_VECTOR;bob;"}
-                                     << QStringList{"bob|-1|||-1||||V|"};
+    QTest::newRow("joins the arena")
+        << QByteArrayList{"JOINS_VECTOR;bob;"} << QStringList{"bob|-1|||-1||||V|"};
     QTest::newRow("joins the chat of a listed user: mark only, case ignored")
         << QByteArrayList{"JOINS_VECTOR;Bob;", "JOINS_CHAT;r;bob;"}
         << QStringList{"Bob|0|||-1||||VC|"};
@@ -69,9 +69,9 @@ void TestUserList::keepsRowsWhileInArenaOrChat_data()
                                  << QStringList{};
     QTest::newRow("leaving unknown users changes nothing")
         << QByteArrayList{"LEAVES_VECTOR;nobody;", "LEAVES_CHAT;r;nobody;"} << QStringList{};
-    QTest::newRow("ping fills the row") << QByteArrayList{"JOINS_VECTOR;bob;",
-                                                          "ARENA_PING;bob;120;2;4;03;"}
-                                        << QStringList{"bob|-1|120|2|5|4||03|V|"};
+    QTest::newRow("ping fills the row")
+        << QByteArrayList{"JOINS_VECTOR;bob;", "ARENA_PING;bob;120;2;4;03;"}
+        << QStringList{"bob|-1|120|2|5|4||03|V|"};
     QTest::newRow("ping of an unknown user adds an unmarked row")
         << QByteArrayList{"ARENA_PING;bob;80;7;1;01;"} << QStringList{"bob|-1|80|7|10|1||01||"};
     QTest::newRow("the same device twice counts once")
@@ -127,10 +127,9 @@ void TestUserList::clearsPartsOfTheList()
 
     FormFixture fixture;
     fixture.logIn();
-    for (const char *message :
-         {"MODERATOR_PRIVILEGES;0;a;", "JOINS_VECTOR;a;", "JOINS_CHAT;r;a;",
-          "ARENA_PING;a;10;2;1;03;", "REMOTE_ARENA_DEVICE;a;id;", "JOINS_VECTOR;b;",
-          "ARENA_PING;c;5;1;1;01;", "JOINS_CHAT;r;d;"})
+    for (const char *message : {"MODERATOR_PRIVILEGES;0;a;", "JOINS_VECTOR;a;", "JOINS_CHAT;r;a;",
+                                "ARENA_PING;a;10;2;1;03;", "REMOTE_ARENA_DEVICE;a;id;",
+                                "JOINS_VECTOR;b;", "ARENA_PING;c;5;1;1;01;", "JOINS_CHAT;r;d;"})
         fixture.receive(QByteArray("ZOL_CLIENT_") + message);
     fixture.sounds.played.clear();
     const QString chatBefore = fixture.chatText();
@@ -154,11 +153,11 @@ void TestUserList::announcesNewcomersAndLeavers_data()
 
     const QString none;
     QTest::newRow("quiet by default")
-        << "Arena/PSP" << false << false << QByteArrayList{"JOINS_VECTOR;bob;", "LEAVES_VECTOR;bob;"}
-        << none << QStringList{};
-    QTest::newRow("notices on")
-        << "Arena/PSP" << true << false << QByteArrayList{"JOINS_VECTOR;bob;", "LEAVES_VECTOR;bob;"}
-        << "[12:05]Enter bob.\n[12:05]Exit bob." << QStringList{};
+        << "Arena/PSP" << false << false
+        << QByteArrayList{"JOINS_VECTOR;bob;", "LEAVES_VECTOR;bob;"} << none << QStringList{};
+    QTest::newRow("notices on") << "Arena/PSP" << true << false
+                                << QByteArrayList{"JOINS_VECTOR;bob;", "LEAVES_VECTOR;bob;"}
+                                << "[12:05]Enter bob.\n[12:05]Exit bob." << QStringList{};
     QTest::newRow("sounds on, notices off")
         << "Arena/PSP" << false << true << QByteArrayList{"JOINS_CHAT;r;bob;", "LEAVES_CHAT;r;bob;"}
         << none << QStringList{"DeviceConnect", "DeviceDisconnect"};
@@ -292,13 +291,13 @@ void TestUserList::moderatesTheSelectedUser_data()
                           << QByteArrayList{"ZOL_CLIENT_ARENA_KICK;bob;"};
     QTest::newRow("ban") << ActionId::BanThisUser << true << true
                          << QByteArrayList{"ZOL_CLIENT_ARENA_BAN;bob;"};
-    QTest::newRow("kick with nobody selected") << ActionId::KickThisUser << true << false
-                                               << QByteArrayList{};
-    QTest::newRow("kick without being a moderator") << ActionId::KickThisUser << false << true
-                                                    << QByteArrayList{};
-    QTest::newRow("break stream needs no privilege") << ActionId::BreakStream << false << true
-                                                     << QByteArrayList{
-                                                            "ZOL_CLIENT_ARENA_BREAK_STREAM;bob;"};
+    QTest::newRow("kick with nobody selected")
+        << ActionId::KickThisUser << true << false << QByteArrayList{};
+    QTest::newRow("kick without being a moderator")
+        << ActionId::KickThisUser << false << true << QByteArrayList{};
+    QTest::newRow("break stream needs no privilege")
+        << ActionId::BreakStream << false << true
+        << QByteArrayList{"ZOL_CLIENT_ARENA_BREAK_STREAM;bob;"};
 }
 
 void TestUserList::moderatesTheSelectedUser()
@@ -314,7 +313,8 @@ void TestUserList::moderatesTheSelectedUser()
                               : "ZOL_CLIENT_MODERATOR_PRIVILEGES;0;Me;");
     fixture.receive("ZOL_CLIENT_JOINS_VECTOR;bob;");
     if (select)
-        fixture.find<QTreeView>("UserListView")->setCurrentIndex(fixture.form().users().index(0, 0));
+        fixture.find<QTreeView>("UserListView")
+            ->setCurrentIndex(fixture.form().users().index(0, 0));
     fixture.sent();
     fixture.trigger(action);
     QCOMPARE(fixture.sent(), sent);

@@ -58,25 +58,30 @@ void TestVectorNavigation::entersWhatTheEngineReports_data()
     QTest::addColumn<QByteArrayList>("sent");
 
     QTest::newRow("top level, another node selected")
-        << QByteArray("ZOL_CLIENT_VECTOR;;0;") << "Arena" << "" << ""
-        << false
+        << QByteArray("ZOL_CLIENT_VECTOR;;0;") << "Arena"
+        << ""
+        << "" << false
         << QByteArrayList{"ZOL_CLIENT_VECTOR;;;", "ZOL_CLIENT_CHATMODE;General Chat;"};
     QTest::newRow("top level, root already selected")
-        << QByteArray("ZOL_CLIENT_VECTOR;;0;") << "" << "" << "" << false
-        << QByteArrayList{"ZOL_CLIENT_CHATMODE;General Chat;"};
+        << QByteArray("ZOL_CLIENT_VECTOR;;0;") << ""
+        << ""
+        << "" << false << QByteArrayList{"ZOL_CLIENT_CHATMODE;General Chat;"};
     QTest::newRow("known node is selected without an enter command")
-        << QByteArray("ZOL_CLIENT_VECTOR;Arena/PSP;1;") << "" << "Arena/PSP" << "Arena/PSP"
-        << true
+        << QByteArray("ZOL_CLIENT_VECTOR;Arena/PSP;1;") << ""
+        << "Arena/PSP"
+        << "Arena/PSP" << true
         << QByteArrayList{"ZOL_CLIENT_GET_VECTORS;Arena/PSP;", "ZOL_CLIENT_CHATMODE;Arena/PSP;"};
     QTest::newRow("unknown node leaves the selection")
-        << QByteArray("ZOL_CLIENT_VECTOR;Arena/Nowhere;0;") << "Arena" << "Arena/Nowhere"
+        << QByteArray("ZOL_CLIENT_VECTOR;Arena/Nowhere;0;") << "Arena"
+        << "Arena/Nowhere"
         << "Arena" << false
         << QByteArrayList{"ZOL_CLIENT_GET_VECTORS;Arena/Nowhere;",
                           "ZOL_CLIENT_CHATMODE;Arena/Nowhere;"};
-    QTest::newRow("missing creation flag") << QByteArray("ZOL_CLIENT_VECTOR;Arena") << ""
-                                           << "Arena" << "Arena" << false
-                                           << QByteArrayList{"ZOL_CLIENT_GET_VECTORS;Arena;",
-                                                             "ZOL_CLIENT_CHATMODE;Arena;"};
+    QTest::newRow("missing creation flag")
+        << QByteArray("ZOL_CLIENT_VECTOR;Arena") << ""
+        << "Arena"
+        << "Arena" << false
+        << QByteArrayList{"ZOL_CLIENT_GET_VECTORS;Arena;", "ZOL_CLIENT_CHATMODE;Arena;"};
 }
 
 void TestVectorNavigation::entersWhatTheEngineReports()
@@ -120,18 +125,25 @@ void TestVectorNavigation::asksForVectorsByTreeListAndGoUp_data()
     QTest::addColumn<QByteArrayList>("sent");
 
     QTest::newRow("go up from the first level")
-        << "Arena" << "go up" << QByteArrayList{"ZOL_CLIENT_VECTOR;;;"};
+        << "Arena"
+        << "go up" << QByteArrayList{"ZOL_CLIENT_VECTOR;;;"};
     QTest::newRow("go up from deep down")
-        << "Arena/PSP/Action" << "go up" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP;;"};
+        << "Arena/PSP/Action"
+        << "go up" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP;;"};
     QTest::newRow("double-click a sub-vector")
-        << "Arena/PSP" << "double-click" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP/Action;;"};
+        << "Arena/PSP"
+        << "double-click" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP/Action;;"};
     QTest::newRow("double-click at the top level")
-        << "" << "double-click" << QByteArrayList{"ZOL_CLIENT_VECTOR;/Action;;"};
+        << ""
+        << "double-click" << QByteArrayList{"ZOL_CLIENT_VECTOR;/Action;;"};
     QTest::newRow("double-click without a selected row")
-        << "Arena/PSP" << "double-click nothing" << QByteArrayList{};
+        << "Arena/PSP"
+        << "double-click nothing" << QByteArrayList{};
     QTest::newRow("select a tree node")
-        << "Arena" << "tree" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP/Action;;"};
-    QTest::newRow("bookmark road") << "Arena" << "enter" << QByteArrayList{"ZOL_CLIENT_VECTOR;A/B;;"};
+        << "Arena"
+        << "tree" << QByteArrayList{"ZOL_CLIENT_VECTOR;Arena/PSP/Action;;"};
+    QTest::newRow("bookmark road") << "Arena"
+                                   << "enter" << QByteArrayList{"ZOL_CLIENT_VECTOR;A/B;;"};
 }
 
 void TestVectorNavigation::asksForVectorsByTreeListAndGoUp()

@@ -52,19 +52,24 @@ void TestVectorTree::walksPaths_data()
     QTest::addColumn<QString>("nodePath");
     QTest::addColumn<QStringList>("tree");
 
-    QTest::newRow("existing level") << "Arena" << "Arena" << QStringList{"\"Arena\""};
+    QTest::newRow("existing level") << "Arena"
+                                    << "Arena" << QStringList{"\"Arena\""};
     QTest::newRow("deeper, creating the levels on the way")
-        << "Arena/PSP/Action" << "Arena/PSP/Action"
-        << QStringList{"\"Arena\"", "\"Arena/PSP\"", "\"Arena/PSP/Action\""};
+        << "Arena/PSP/Action"
+        << "Arena/PSP/Action" << QStringList{"\"Arena\"", "\"Arena/PSP\"", "\"Arena/PSP/Action\""};
     QTest::newRow("empty path: an empty-named node under the root")
-        << "" << "" << QStringList{"\"\"", "\"Arena\""};
-    QTest::newRow("trailing slash adds nothing") << "Arena/PSP/" << "Arena/PSP"
-                                                 << QStringList{"\"Arena\"", "\"Arena/PSP\""};
+        << ""
+        << "" << QStringList{"\"\"", "\"Arena\""};
+    QTest::newRow("trailing slash adds nothing")
+        << "Arena/PSP/"
+        << "Arena/PSP" << QStringList{"\"Arena\"", "\"Arena/PSP\""};
     QTest::newRow("empty level in the middle is a level")
-        << "Arena//x" << "Arena//x" << QStringList{"\"Arena\"", "\"Arena/\"", "\"Arena//x\""};
-    QTest::newRow("leading slash") << "/x" << "/x" << QStringList{"\"\"", "\"/x\"", "\"Arena\""};
-    QTest::newRow("letter case counts") << "arena" << "arena"
-                                        << QStringList{"\"Arena\"", "\"arena\""};
+        << "Arena//x"
+        << "Arena//x" << QStringList{"\"Arena\"", "\"Arena/\"", "\"Arena//x\""};
+    QTest::newRow("leading slash") << "/x"
+                                   << "/x" << QStringList{"\"\"", "\"/x\"", "\"Arena\""};
+    QTest::newRow("letter case counts") << "arena"
+                                        << "arena" << QStringList{"\"Arena\"", "\"arena\""};
 }
 
 void TestVectorTree::walksPaths()
@@ -79,10 +84,8 @@ void TestVectorTree::walksPaths()
     QCOMPARE(VectorTree::VectorPathOf(node), nodePath);
     QCOMPARE(vectors.EnsureVectorNode(path), node);
     QCOMPARE(vectors.FindVectorNode(path), node);
-    QCOMPARE(node->data(0, VectorTree::kImageRole).toInt(), node->parent() == vectors.root() &&
-                                                                    node->text(0) == u"Arena"
-                                                                ? 3
-                                                                : 0);
+    QCOMPARE(node->data(0, VectorTree::kImageRole).toInt(),
+             node->parent() == vectors.root() && node->text(0) == u"Arena" ? 3 : 0);
     QCOMPARE(pathsOf(vectors.root()), tree);
 }
 
@@ -97,8 +100,9 @@ void TestVectorTree::keepsSiblingsInOrder()
     for (int i = 0; i < arena->childCount(); ++i)
         names.append(arena->child(i)->text(0));
     QStringList sorted = names;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
+    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
+        return QString::localeAwareCompare(a, b) < 0;
+    });
     QCOMPARE(names, sorted);
     QCOMPARE(names.size(), 5);
     QVERIFY(arena->isExpanded());

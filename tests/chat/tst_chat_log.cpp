@@ -81,10 +81,10 @@ void TestChatLog::addsLinesWithoutEmptyOnes_data()
     QTest::addColumn<QString>("after");
 
     QTest::newRow("two lines into an empty pane") << "" << QStringList{"a", "b"} << "a\nb";
-    QTest::newRow("after a line break put there another way")
-        << "x\n" << QStringList{"a"} << "x\na";
-    QTest::newRow("a text with CR LF is two lines") << "" << QStringList{"a\r\nb", "c"}
-                                                    << "a\nb\nc";
+    QTest::newRow("after a line break put there another way") << "x\n"
+                                                              << QStringList{"a"} << "x\na";
+    QTest::newRow("a text with CR LF is two lines")
+        << "" << QStringList{"a\r\nb", "c"} << "a\nb\nc";
     QTest::newRow("lone CR and LF break lines too") << "" << QStringList{"a\rb\nc"} << "a\nb\nc";
     QTest::newRow("a trailing line break leaves no empty line")
         << "" << QStringList{"a\r\n", "b"} << "a\nb";
@@ -205,7 +205,8 @@ void TestChatLog::reportsAFailedWrite()
         QFAIL("the write did not fail");
     } catch (const IoError &error) {
         QCOMPARE(error.systemErrorCode(), code);
-        QVERIFY2(QString::fromStdString(error.what()).contains(QString::number(code)), error.what());
+        QVERIFY2(QString::fromStdString(error.what()).contains(QString::number(code)),
+                 error.what());
     }
     // The pane has the line all the same: it is written first.
     QCOMPARE(chat.pane.toPlainText(), QStringLiteral("[12:05]lost"));

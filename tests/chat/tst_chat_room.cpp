@@ -45,13 +45,13 @@ void TestChatRoom::showsChatLinesWithTheirSound_data()
     QTest::newRow("chat2 is a chat line too")
         << QByteArray("ZOL_CLIENT_CHAT2;r;bob;hi;x;1;") << true << "[12:05]bob: hi"
         << QStringList{"SystemNotification"};
-    QTest::newRow("separator escape in the text")
-        << QByteArray("ZOL_CLIENT_CHAT;r;bob;a\x02" "b;") << false << "[12:05]bob: a;b"
-        << QStringList{};
+    QTest::newRow("separator escape in the text") << QByteArray("ZOL_CLIENT_CHAT;r;bob;a\x02"
+                                                                "b;")
+                                                  << false << "[12:05]bob: a;b" << QStringList{};
     QTest::newRow("invalid utf-8 reads as empty")
         << QByteArray("ZOL_CLIENT_CHAT;r;bob;\xff;") << false << "[12:05]bob: " << QStringList{};
-    QTest::newRow("without its text field") << QByteArray("ZOL_CLIENT_CHAT;r;bob") << false
-                                            << "[12:05]bob: " << QStringList{};
+    QTest::newRow("without its text field")
+        << QByteArray("ZOL_CLIENT_CHAT;r;bob") << false << "[12:05]bob: " << QStringList{};
     QTest::newRow("the mesh's name in another letter case is a person")
         << QByteArray("ZOL_CLIENT_CHAT;r;Zol orbital mesh;hi;") << true
         << "[12:05]Zol orbital mesh: hi" << QStringList{"SystemNotification"};
@@ -82,15 +82,18 @@ void TestChatRoom::routesRoomDescriptions_data()
 
     QTest::newRow("chat replaces, with its line breaks")
         << QByteArrayList{"CHAT;r1;Zol Orbital Mesh;old;", "CHAT;r2;Zol Orbital Mesh;a\rb\nc;"}
-        << "r2" << "a\nb\nc";
+        << "r2"
+        << "a\nb\nc";
     QTest::newRow("chat2 with mode 1 replaces, others add lines")
         << QByteArrayList{"CHAT2;r;Zol Orbital Mesh;first;x;1;",
                           "CHAT2;r;Zol Orbital Mesh;second;x;0;",
                           "CHAT2;r;Zol Orbital Mesh;third;x;"}
-        << "r" << "first\nsecond\nthird";
+        << "r"
+        << "first\nsecond\nthird";
     QTest::newRow("chat2 with mode 1 after lines starts over")
         << QByteArrayList{"CHAT2;r;Zol Orbital Mesh;a;x;0;", "CHAT2;r;Zol Orbital Mesh;b;x;1;"}
-        << "r" << "b";
+        << "r"
+        << "b";
 }
 
 void TestChatRoom::routesRoomDescriptions()
@@ -143,8 +146,8 @@ void TestChatRoom::entersAChatRoom()
     FormFixture fixture;
     fixture.logIn();
     fixture.trigger(ActionId::ToggleEnterExitAudioNotification);
-    for (const char *message : {"JOINS_CHAT;old;chat-only;", "JOINS_VECTOR;both;",
-                                "JOINS_CHAT;old;both;"})
+    for (const char *message :
+         {"JOINS_CHAT;old;chat-only;", "JOINS_VECTOR;both;", "JOINS_CHAT;old;both;"})
         fixture.receive(QByteArray("ZOL_CLIENT_") + message);
     fixture.form().chatLog().clearContents();
     fixture.sounds.played.clear();
@@ -175,7 +178,7 @@ void TestChatRoom::stopsAtAFailedLogWrite()
     fixture.receive("ZOL_CLIENT_JOINS_VECTOR;next;");
 
     QCOMPARE(fixture.chatText(), QStringLiteral("[12:05]bob: lost in the log"));
-    QCOMPARE(fixture.sounds.played, QStringList{}); // the handling ended at the failure
+    QCOMPARE(fixture.sounds.played, QStringList{});  // the handling ended at the failure
     QCOMPARE(fixture.prompts.errors, QStringList{}); // silently
     QCOMPARE(fixture.form().users().rowCount(), 1);  // and the next message was handled
 }
@@ -187,8 +190,11 @@ void TestChatRoom::sendsTheInputLine_data()
     QTest::addColumn<QByteArrayList>("sent");
 
     QTest::newRow("a line") << true << "hello" << QByteArrayList{"ZOL_CLIENT_CHAT;hello;"};
-    QTest::newRow("separator and byte 2 swap places")
-        << true << "a;b\x02" "c" << QByteArrayList{"ZOL_CLIENT_CHAT;a\x02" "b;c;"};
+    QTest::newRow("separator and byte 2 swap places") << true
+                                                      << "a;b\x02"
+                                                         "c"
+                                                      << QByteArrayList{"ZOL_CLIENT_CHAT;a\x02"
+                                                                        "b;c;"};
     QTest::newRow("utf-8") << true << "\u3042" << QByteArrayList{"ZOL_CLIENT_CHAT;\xe3\x81\x82;"};
     QTest::newRow("empty input") << true << "" << QByteArrayList{};
     QTest::newRow("no session") << false << "hello" << QByteArrayList{};

@@ -16,7 +16,8 @@ public:
     bool start();
     qint64 pid() const { return m_process.processId(); }
     // Waits until the program printed a line containing text; false on time-out.
-    bool waitForOutput(const QString &text, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    bool waitForOutput(const QString &text,
+                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
     QStringList outputLines();
     int countOutputLines(const QString &text);
     bool waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));

@@ -2,14 +2,14 @@
 
 #include "action_table.h"
 #include "arena_users.h"
+#include "failed_to_join_arena_form.h"
 #include "form_fixture.h"
+#include "login_form.h"
 #include "program_runner.h"
 #include "session.h"
 #include "user_list_model.h"
 #include "vector_list_model.h"
 #include "vector_navigation.h"
-#include "failed_to_join_arena_form.h"
-#include "login_form.h"
 #include "zol_orbital_mesh_form.h"
 
 #include <QLabel>
@@ -49,14 +49,14 @@ public:
                                QString::number(m_port)} +
                        engineArguments,
                    m_home)
-    {
-    }
+    {}
 
     bool start()
     {
         if (!m_engine.start() || !m_engine.waitForOutput(QStringLiteral("listening")))
             return false;
-        m_window = std::make_unique<FormFixture>(EngineAddress{QHostAddress(QHostAddress::LocalHost), m_port});
+        m_window = std::make_unique<FormFixture>(
+            EngineAddress{QHostAddress(QHostAddress::LocalHost), m_port});
         m_window->form().show();
         return QTest::qWaitFor([&] { return m_window->form().link().EngineAttached(); }, 5000);
     }
@@ -97,7 +97,8 @@ void TestAgainstEngine::logsInThroughTheDialog()
 
     QTRY_VERIFY(world.form().session().SessionActive());
     QCOMPARE(world.form().arenaUsers().OwnQTag(), QStringLiteral("alice"));
-    QTRY_COMPARE(world.form().session().StatusText(), QStringLiteral("Logged in to Quorl as alice."));
+    QTRY_COMPARE(world.form().session().StatusText(),
+                 QStringLiteral("Logged in to Quorl as alice."));
     QTRY_VERIFY(world.window()
                     .logFileText(world.window().clock.time.date())
                     .contains(QStringLiteral("[12:05]Logged in to Quorl as alice.\r\n")));

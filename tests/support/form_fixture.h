@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QAction;
 

@@ -19,6 +19,17 @@ QString pathOfRoom(const QString &room)
 {
     return room == kGeneralChat ? QString() : room;
 }
+
+QByteArray arenaPing(const SimUser &user)
+{
+    return Message("ARENA_PING")
+        .ansi(user.qtag)
+        .number(user.ping)
+        .number(user.status)
+        .number(user.players)
+        .ansi(user.caps)
+        .bytes();
+}
 } // namespace
 
 SimEngine::SimEngine(const Options &options, QObject *parent)
@@ -147,7 +158,8 @@ void SimEngine::sendState()
         return;
     }
     sendLoggedInState();
-    sendToAttached(Message("STATUS").utf8(QStringLiteral("Connected to Quorl as %1.").arg(m_qtag)).bytes());
+    sendToAttached(
+        Message("STATUS").utf8(QStringLiteral("Connected to Quorl as %1.").arg(m_qtag)).bytes());
     reportVector(m_vector);
 }
 
@@ -196,13 +208,7 @@ void SimEngine::reportVector(const QString &path)
         return; // the top level is the messenger's chat, nobody is "in" it as an arena
     for (const SimUser *user : m_world.usersInVector(path)) {
         sendToAttached(Message("JOINS_VECTOR").ansi(user->qtag).bytes());
-        sendToAttached(Message("ARENA_PING")
-                           .ansi(user->qtag)
-                           .number(user->ping)
-                           .number(user->status)
-                           .number(user->players)
-                           .ansi(user->caps)
-                           .bytes());
+        sendToAttached(arenaPing(*user));
         for (const QString &device : user->devices)
             sendToAttached(Message("REMOTE_ARENA_DEVICE").ansi(user->qtag).ansi(device).bytes());
     }
@@ -292,13 +298,7 @@ void SimEngine::tick()
         if (!present.isEmpty() && !m_vector.isEmpty()) {
             SimUser *user = present.at(random.bounded(present.size()));
             user->ping = qBound(10, user->ping + random.bounded(-30, 31), 400);
-            sendToAttached(Message("ARENA_PING")
-                               .ansi(user->qtag)
-                               .number(user->ping)
-                               .number(user->status)
-                               .number(user->players)
-                               .ansi(user->caps)
-                               .bytes());
+            sendToAttached(arenaPing(*user));
         }
         break;
     }
@@ -324,13 +324,7 @@ void SimEngine::moveSomeone()
     user.vector = m_vector;
     if (!m_vector.isEmpty()) {
         sendToAttached(Message("JOINS_VECTOR").ansi(user.qtag).bytes());
-        sendToAttached(Message("ARENA_PING")
-                           .ansi(user.qtag)
-                           .number(user.ping)
-                           .number(user.status)
-                           .number(user.players)
-                           .ansi(user.caps)
-                           .bytes());
+        sendToAttached(arenaPing(user));
     }
     if (user.inChat && pathOfRoom(m_chatRoom) == m_vector)
         sendToAttached(Message("JOINS_CHAT").ansi(m_chatRoom).ansi(user.qtag).bytes());
