@@ -18,6 +18,7 @@ constexpr int kDatagramsPerRead = 64;
 // How long one event-loop turn may spend in handlers before the window gets to paint.
 constexpr qint64 kTurnBudgetMs = 12;
 constexpr int kTimeCheckInterval = 32;
+constexpr int kBurstPollMs = 1;
 
 bool isLoopback(const sockaddr_in &address)
 {
@@ -33,6 +34,12 @@ UdpEndpoint::UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSin
     , m_peerPort(peerPort)
     , m_sink(std::move(sink))
 {
+    // During a burst this thread looks for more a moment after each turn instead of being woken
+    // for every few datagrams: that leaves the cores to the receiving thread and the sender.
+    m_quietCheck.setSingleShot(true);
+    m_quietCheck.setInterval(kBurstPollMs);
+    m_quietCheck.setTimerType(Qt::PreciseTimer);
+    connect(&m_quietCheck, &QTimer::timeout, this, &UdpEndpoint::checkQuiet);
     openSocket();
     if (isOpen())
         m_receiver = std::thread([this] { receiveLoop(); });
@@ -72,6 +79,15 @@ void UdpEndpoint::openSocket()
     }
     m_socket = fd;
     m_localPort = ntohs(local.sin_port);
+}
+
+int UdpEndpoint::receiveBufferBytes() const
+{
+    int bytes = 0;
+    socklen_t length = sizeof bytes;
+    if (!isOpen() || ::getsockopt(m_socket, SOL_SOCKET, SO_RCVBUF, &bytes, &length) != 0)
+        return 0;
+    return bytes;
 }
 
 void UdpEndpoint::send(const QByteArray &datagram)
@@ -149,13 +165,7 @@ void UdpEndpoint::queueReceived(std::vector<QByteArray> &received)
 
 void UdpEndpoint::handlePending()
 {
-    {
-        const std::lock_guard lock(m_incomingMutex);
-        for (QByteArray &datagram : m_incoming)
-            m_pending.push_back(std::move(datagram));
-        m_incoming.clear();
-        m_handOverPosted = false;
-    }
+    takeIncoming();
     // A handler that spins an event loop must not see the next datagram before it returns.
     if (m_handling)
         return;
@@ -173,5 +183,28 @@ void UdpEndpoint::handlePending()
     m_handling = false;
     if (!m_pending.empty())
         QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
-    emit batchHandled();
+    else
+        m_quietCheck.start();
+    Q_EMIT batchHandled();
+}
+
+void UdpEndpoint::takeIncoming()
+{
+    const std::lock_guard lock(m_incomingMutex);
+    for (QByteArray &datagram : m_incoming)
+        m_pending.push_back(std::move(datagram));
+    m_incoming.clear();
+}
+
+void UdpEndpoint::checkQuiet()
+{
+    {
+        const std::lock_guard lock(m_incomingMutex);
+        if (m_incoming.empty()) {
+            // Quiet again: the next datagram wakes this thread at once.
+            m_handOverPosted = false;
+            return;
+        }
+    }
+    handlePending();
 }

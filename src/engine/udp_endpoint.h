@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
+#include <QTimer>
 
 #include <atomic>
 #include <deque>
@@ -30,6 +31,8 @@ public:
 
     bool isOpen() const { return m_socket >= 0; }
     quint16 localPort() const { return m_localPort; }
+    // What the kernel holds for us while the receiving thread waits for a core, in bytes.
+    int receiveBufferBytes() const;
 
     // One datagram, no queue, no retry: a command sent while nobody listens is lost.
     void send(const QByteArray &datagram);
@@ -43,6 +46,8 @@ private:
     void receiveLoop();
     void queueReceived(std::vector<QByteArray> &received);
     void handlePending();
+    void takeIncoming();
+    void checkQuiet();
 
     int m_socket = -1;
     std::atomic<bool> m_stopping{false};
@@ -58,4 +63,5 @@ private:
 
     std::deque<QByteArray> m_pending; // GUI thread only
     bool m_handling = false;
+    QTimer m_quietCheck;
 };
