@@ -15,7 +15,9 @@
 // The one UDP socket of the front-end: the source of every command and the receiver of every
 // message. A thread of its own only drains the socket into a queue, so a burst is not lost while
 // the GUI thread is busy; the GUI thread hands the queued datagrams to the sink in arrival order,
-// many per event-loop turn but never so many that the window stops painting.
+// many per event-loop turn but never so many that the window stops painting. It is a plain POSIX
+// socket: the receiving thread reads it while the GUI thread sends on it, which a QUdpSocket,
+// bound to one thread, does not allow.
 class UdpEndpoint : public QObject {
     Q_OBJECT
 
