@@ -1,5 +1,6 @@
 #pragma once
 
+#include "position_index.h"
 #include "row_order.h"
 
 #include <QAbstractTableModel>
@@ -18,9 +19,11 @@ struct ReportColumn {
     Qt::Alignment alignment;
 };
 
-// A flat list of rows for a report view. Rows know their position so that lookups through an
-// index need no scan; bulk changes (sorting, dropping many rows) happen in one layout change that
-// keeps the view's selection on the rows that stay.
+// A flat list of rows for a report view. Each row keeps the slot it came into; slots grow in list
+// order, so comparing two rows' slots tells which comes first, and a row's position is found
+// without a scan. A row that leaves empties its slot, so the rows behind it are not renumbered;
+// empty slots are swept out once they are the majority. Bulk changes (sorting, dropping many rows)
+// happen in one layout change that keeps the view's selection on the rows that stay.
 template <typename Row>
 class RowTableModel : public QAbstractTableModel {
 public:
@@ -33,7 +36,7 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override
     {
-        return parent.isValid() ? 0 : int(m_rows.size());
+        return parent.isValid() ? 0 : m_positions.live();
     }
     int columnCount(const QModelIndex &parent = QModelIndex()) const override
     {
@@ -80,16 +83,18 @@ public:
 
     Row *rowAt(int position) const
     {
-        return position >= 0 && position < int(m_rows.size()) ? m_rows[size_t(position)].get()
-                                                              : nullptr;
+        if (position < 0 || position >= m_positions.live())
+            return nullptr;
+        return m_slots[size_t(m_positions.slotAt(position))].get();
     }
     Row *rowAt(const QModelIndex &index) const
     {
         return index.isValid() && index.model() == this ? rowAt(index.row()) : nullptr;
     }
+    int positionOf(const Row *row) const { return m_positions.positionOf(row->slot); }
     QModelIndex indexOf(const Row *row, int column = 0) const
     {
-        return index(row->position, column);
+        return index(positionOf(row), column);
     }
 
     // The column header's click: sorts once by that column, ascending.
@@ -114,11 +119,12 @@ protected:
 
     Row *appendRow(std::unique_ptr<Row> row)
     {
-        const int position = int(m_rows.size());
+        const int position = m_positions.live();
         beginInsertRows(QModelIndex(), position, position);
-        row->position = position;
+        row->slot = m_positions.size();
         Row *added = row.get();
-        m_rows.push_back(std::move(row));
+        m_slots.push_back(std::move(row));
+        m_positions.append();
         indexRow(added);
         endInsertRows();
         return added;
@@ -126,17 +132,21 @@ protected:
 
     void removeRow(Row *row)
     {
-        const int position = row->position;
+        const int position = positionOf(row);
         beginRemoveRows(QModelIndex(), position, position);
         forgetRow(row);
-        m_rows.erase(m_rows.begin() + position);
-        renumberFrom(position);
+        const int slot = row->slot;
+        m_slots[size_t(slot)].reset();
+        m_positions.vacate(slot);
         endRemoveRows();
+        if (m_positions.size() > 64 && m_positions.size() > 2 * m_positions.live())
+            sweepEmptySlots();
     }
 
     void rowChanged(const Row *row)
     {
-        Q_EMIT dataChanged(index(row->position, 0), index(row->position, columnCount() - 1));
+        const int position = positionOf(row);
+        Q_EMIT dataChanged(index(position, 0), index(position, columnCount() - 1));
     }
 
     // Drops every row for which drop(row) says so, after it may have changed the row.
@@ -156,26 +166,37 @@ protected:
             }
             rows.swap(kept);
         });
-        if (!m_rows.empty())
+        if (rowCount() > 0)
             Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }
 
     void removeAllRows()
     {
-        if (m_rows.empty())
+        if (rowCount() == 0)
             return;
         beginResetModel();
-        for (auto &row : m_rows)
-            forgetRow(row.get());
-        m_rows.clear();
+        for (auto &row : m_slots) {
+            if (row)
+                forgetRow(row.get());
+        }
+        m_slots.clear();
+        m_positions.reset(0);
         endResetModel();
     }
 
 private:
-    void renumberFrom(int position)
+    // Positions stay as they are: only the empty slots between the rows go.
+    void sweepEmptySlots()
     {
-        for (size_t i = size_t(position); i < m_rows.size(); ++i)
-            m_rows[i]->position = int(i);
+        std::erase(m_slots, nullptr);
+        renumberSlots();
+    }
+
+    void renumberSlots()
+    {
+        for (size_t i = 0; i < m_slots.size(); ++i)
+            m_slots[i]->slot = int(i);
+        m_positions.reset(int(m_slots.size()));
     }
 
     // Changes the order or the membership of the rows in one layout change, moving the view's
@@ -189,18 +210,18 @@ private:
         persistentRows.reserve(size_t(before.size()));
         for (const QModelIndex &index : before)
             persistentRows.push_back(rowAt(index.row()));
-        for (auto &row : m_rows)
-            row->position = -1;
+        std::erase(m_slots, nullptr);
+        for (auto &row : m_slots)
+            row->slot = -1;
 
-        change(m_rows);
-        renumberFrom(0);
+        change(m_slots);
+        renumberSlots();
 
         QModelIndexList after;
         after.reserve(before.size());
         for (qsizetype i = 0; i < before.size(); ++i) {
             const Row *row = persistentRows[size_t(i)];
-            after.append(row && row->position >= 0 ? index(row->position, before[i].column())
-                                                   : QModelIndex());
+            after.append(row && row->slot >= 0 ? indexOf(row, before[i].column()) : QModelIndex());
         }
         changePersistentIndexList(before, after);
         m_dropped.clear();
@@ -209,6 +230,7 @@ private:
 
     QList<ReportColumn> m_columns;
     QList<QIcon> m_images;
-    std::vector<std::unique_ptr<Row>> m_rows;
+    std::vector<std::unique_ptr<Row>> m_slots; // an empty one where a row has left
+    PositionIndex m_positions;
     std::vector<std::unique_ptr<Row>> m_dropped; // alive until the persistent indexes have moved
 };

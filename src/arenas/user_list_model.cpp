@@ -52,7 +52,7 @@ UserRow *UserListModel::FindUserRow(const QString &qtag) const
         return nullptr;
     UserRow *first = nullptr;
     for (UserRow *row : *bucket) {
-        if (!first || row->position < first->position)
+        if (!first || row->slot < first->slot)
             first = row;
     }
     return first;
@@ -65,7 +65,7 @@ UserRow *UserListModel::firstExactRow(const QString &qtag) const
         return nullptr;
     UserRow *first = nullptr;
     for (UserRow *row : *bucket) {
-        if (row->caption == qtag && (!first || row->position < first->position))
+        if (row->caption == qtag && (!first || row->slot < first->slot))
             first = row;
     }
     return first;
@@ -78,7 +78,7 @@ UserRow *UserListModel::lastExactRow(const QString &qtag) const
         return nullptr;
     UserRow *last = nullptr;
     for (UserRow *row : *bucket) {
-        if (row->caption == qtag && (!last || row->position > last->position))
+        if (row->caption == qtag && (!last || row->slot > last->slot))
             last = row;
     }
     return last;

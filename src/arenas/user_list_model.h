@@ -18,7 +18,7 @@ struct UserRow {
     bool inChat = false;
     bool inVector = false;
     QString deviceList; // device ids, each followed by ';'
-    int position = -1;
+    int slot = -1;      // in list order; see RowTableModel
 };
 
 // The user list. Lookups go through an index by QTag, so a busy arena costs the same per message

@@ -12,7 +12,7 @@ struct VectorRow {
     QString capacity;
     QString subVectors;
     QString description;
-    int position = -1;
+    int slot = -1; // in list order; see RowTableModel
 };
 
 // The sub-vector list, keyed by caption (letter case counting).
