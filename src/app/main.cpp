@@ -1,5 +1,6 @@
 #include "app_data_folder.h"
 #include "clock.h"
+#include "image_lists.h"
 #include "notification_player.h"
 #include "single_instance.h"
 #include "tovrelui_form.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     font.setFamilies({QStringLiteral("Tahoma"), font.family()});
     font.setPointSize(8);
     QApplication::setFont(font);
+    QApplication::setWindowIcon(ActionImageList().at(3)); // the engine ring, busy
 
     SingleInstance instance;
     if (!instance.acquire())
