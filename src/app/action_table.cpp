@@ -69,30 +69,7 @@ constexpr std::array<ActionDefinition, kActionCount> kDefinitions{{
     {Status, "StatusAction", "", "Status", "", 13, false, false},
 }};
 
-// The caption without the menu's access key: "&Search Engine" and "上段の表示(&Z)" read as
-// "Search Engine" and "上段の表示".
-QString withoutAccessKey(const QString &text)
-{
-    static const QString japaneseStyle = QStringLiteral("(&");
-    const qsizetype at = text.indexOf(japaneseStyle);
-    if (at >= 0 && text.endsWith(u')') && at == text.size() - 4)
-        return text.left(at);
-    QString caption = text;
-    caption.remove(u'&');
-    return caption;
-}
-
 } // namespace
-
-const std::array<ActionDefinition, kActionCount> &ActionDefinitions()
-{
-    return kDefinitions;
-}
-
-const ActionDefinition &DefinitionOf(ActionId id)
-{
-    return kDefinitions[size_t(id)];
-}
 
 ActionTable::ActionTable(QList<QIcon> images, QObject *owner)
     : QObject(owner)
@@ -117,11 +94,6 @@ ActionTable::ActionTable(QList<QIcon> images, QObject *owner)
         connect(action, &QAction::triggered, this, [this, id = definition.id] { run(id); });
         m_actions[slot] = action;
     }
-}
-
-QString ActionTable::caption(ActionId id) const
-{
-    return withoutAccessKey(QString::fromUtf8(DefinitionOf(id).menuText));
 }
 
 void ActionTable::setHandler(ActionId id, std::function<void()> handler)

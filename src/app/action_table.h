@@ -58,9 +58,6 @@ struct ActionDefinition {
     bool checked;
 };
 
-const std::array<ActionDefinition, kActionCount> &ActionDefinitions();
-const ActionDefinition &DefinitionOf(ActionId id);
-
 // The main window's actions, built from one table. An action runs only while enabled: the
 // enabling rules are applied before it runs, and a disabled one does nothing, also from code.
 class ActionTable : public QObject {
@@ -72,7 +69,6 @@ public:
     ActionTable(QList<QIcon> images, QObject *owner);
 
     QAction *action(ActionId id) const { return m_actions[size_t(id)]; }
-    QString caption(ActionId id) const;
 
     // Runs every time the action is chosen, after the enabling rules were applied.
     void setHandler(ActionId id, std::function<void()> handler);

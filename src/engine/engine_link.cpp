@@ -13,7 +13,6 @@ EngineLink::EngineLink(const EngineAddress &engine, QObject *parent)
     , m_endpoint(engine.host, engine.port,
                  [this](const QByteArray &datagram) { m_dispatcher.IdUDPServer1UDPRead(datagram); })
 {
-    connect(&m_endpoint, &UdpEndpoint::batchHandled, this, &EngineLink::batchHandled);
     registerHandlers();
 }
 

@@ -50,9 +50,6 @@ public:
     void AdvanceActivity();
     void UpdateEngineIcon();
 
-signals:
-    void batchHandled();
-
 private:
     void registerHandlers();
     void engineHere();

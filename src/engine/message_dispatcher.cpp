@@ -19,12 +19,6 @@ void MessageDispatcher::registerHandler(MessageKind kind, Handler handler)
     m_handlers[size_t(index)] = std::move(handler);
 }
 
-bool MessageDispatcher::hasHandler(MessageKind kind) const
-{
-    const int index = int(kind);
-    return index > 0 && index <= kHighestMessageKind && bool(m_handlers[size_t(index)]);
-}
-
 void MessageDispatcher::IdUDPServer1UDPRead(const QByteArray &datagram)
 {
     if (m_onEveryDatagram)

@@ -19,7 +19,6 @@ public:
 
     // Registering a kind twice is a programming error and throws std::logic_error.
     void registerHandler(MessageKind kind, Handler handler);
-    bool hasHandler(MessageKind kind) const;
 
     // Handles one datagram. A handler that throws ends only this datagram's handling.
     void IdUDPServer1UDPRead(const QByteArray &datagram);

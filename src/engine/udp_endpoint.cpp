@@ -185,7 +185,6 @@ void UdpEndpoint::handlePending()
         QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
     else
         m_quietCheck.start();
-    Q_EMIT batchHandled();
 }
 
 void UdpEndpoint::takeIncoming()

@@ -39,10 +39,6 @@ public:
     // One datagram, no queue, no retry: a command sent while nobody listens is lost.
     void send(const QByteArray &datagram);
 
-signals:
-    // After each turn of handing datagrams to the sink.
-    void batchHandled();
-
 private:
     void openSocket();
     void receiveLoop();

@@ -23,11 +23,6 @@ void FakeEngine::sendTo(quint16 frontEndPort, const QByteArray &datagram)
     m_socket.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), frontEndPort);
 }
 
-void FakeEngine::reply(const QByteArray &datagram)
-{
-    sendTo(m_lastSenderPort, datagram);
-}
-
 bool FakeEngine::waitForReceived(qsizetype count, std::chrono::milliseconds timeout)
 {
     return QTest::qWaitFor(

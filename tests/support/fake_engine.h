@@ -17,8 +17,6 @@ public:
     QHostAddress address() const { return QHostAddress(QHostAddress::LocalHost); }
 
     void sendTo(quint16 frontEndPort, const QByteArray &datagram);
-    // Answers to whoever sent the last datagram.
-    void reply(const QByteArray &datagram);
 
     // Waits until at least count datagrams have arrived in all; false on time-out.
     bool waitForReceived(qsizetype count,
