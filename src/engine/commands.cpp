@@ -20,13 +20,11 @@ public:
         m_bytes += ';';
     }
 
-    Builder &asTyped(const QString &argument) { return field(EncodeAnsi(argument)); }
-    Builder &escaped(const QString &argument)
+    Builder &ansi(const QString &argument)
     {
         return field(SwapFieldSeparator(EncodeAnsi(argument)));
     }
-    Builder &utf8(const QString &argument) { return field(EncodeUtf8(argument)); }
-    Builder &utf8Escaped(const QString &argument)
+    Builder &utf8(const QString &argument)
     {
         return field(SwapFieldSeparator(EncodeUtf8(argument)));
     }
@@ -65,7 +63,7 @@ QByteArray Detach()
 }
 QByteArray Caps()
 {
-    return Builder("CAPS").asTyped(QString::fromLatin1(kCapabilities)).bytes();
+    return Builder("CAPS").ansi(QString::fromLatin1(kCapabilities)).bytes();
 }
 QByteArray GetState()
 {
@@ -78,30 +76,26 @@ QByteArray GetMetrics()
 
 QByteArray Login(const QString &qtag, const QString &password)
 {
-    return Builder("LOGIN").asTyped(qtag).asTyped(password).bytes();
+    return Builder("LOGIN").ansi(qtag).ansi(password).bytes();
 }
 
 QByteArray ChatMode(const QString &room)
 {
-    return Builder("CHATMODE").asTyped(room).bytes();
+    return Builder("CHATMODE").ansi(room).bytes();
 }
 QByteArray GetVectors(const QString &path)
 {
-    return Builder("GET_VECTORS").asTyped(path).bytes();
+    return Builder("GET_VECTORS").ansi(path).bytes();
 }
 
 QByteArray Vector(const QString &path, const QString &password)
 {
-    return Builder("VECTOR").asTyped(path).asTyped(password).bytes();
+    return Builder("VECTOR").ansi(path).ansi(password).bytes();
 }
 
 QByteArray CreateVector(int maximumPlayers, const QString &description, const QString &password)
 {
-    return Builder("CREATE_VECTOR")
-        .number(maximumPlayers)
-        .utf8(description)
-        .asTyped(password)
-        .bytes();
+    return Builder("CREATE_VECTOR").number(maximumPlayers).utf8(description).ansi(password).bytes();
 }
 
 QByteArray ArenaStatus(int status, int players)
@@ -111,55 +105,55 @@ QByteArray ArenaStatus(int status, int players)
 
 QByteArray ArenaKick(const QString &qtag)
 {
-    return Builder("ARENA_KICK").asTyped(qtag).bytes();
+    return Builder("ARENA_KICK").ansi(qtag).bytes();
 }
 QByteArray ArenaBan(const QString &qtag)
 {
-    return Builder("ARENA_BAN").asTyped(qtag).bytes();
+    return Builder("ARENA_BAN").ansi(qtag).bytes();
 }
 
 QByteArray ArenaBreakStream(const QString &qtag)
 {
-    return Builder("ARENA_BREAK_STREAM").asTyped(qtag).bytes();
+    return Builder("ARENA_BREAK_STREAM").ansi(qtag).bytes();
 }
 
 QByteArray Chat(const QString &text)
 {
-    return Builder("CHAT").utf8Escaped(text).bytes();
+    return Builder("CHAT").utf8(text).bytes();
 }
 
 QByteArray Pm(const QString &qtag, const QString &message)
 {
-    return Builder("PM").escaped(qtag).utf8Escaped(message).bytes();
+    return Builder("PM").ansi(qtag).utf8(message).bytes();
 }
 
 QByteArray ArenaPm(const QString &qtag, const QString &message)
 {
-    return Builder("ARENA_PM").escaped(qtag).utf8Escaped(message).bytes();
+    return Builder("ARENA_PM").ansi(qtag).utf8(message).bytes();
 }
 
 QByteArray Invite(const QString &qtag, const QString &vectorPath, const QString &message)
 {
-    return Builder("INVITE").escaped(qtag).escaped(vectorPath).escaped(message).bytes();
+    return Builder("INVITE").ansi(qtag).ansi(vectorPath).ansi(message).bytes();
 }
 
 QByteArray AddContact(const QString &qtag)
 {
-    return Builder("ADD_CONTACT").asTyped(qtag).bytes();
+    return Builder("ADD_CONTACT").ansi(qtag).bytes();
 }
 
 QByteArray RemoveContact(const QString &qtag)
 {
-    return Builder("REMOVE_CONTACT").asTyped(qtag).bytes();
+    return Builder("REMOVE_CONTACT").ansi(qtag).bytes();
 }
 
 QByteArray GetProfile(const QString &qtag)
 {
-    return Builder("GET_PROFILE").asTyped(qtag).bytes();
+    return Builder("GET_PROFILE").ansi(qtag).bytes();
 }
 QByteArray Avatar(const QString &qtag)
 {
-    return Builder("AVATAR").asTyped(qtag).bytes();
+    return Builder("AVATAR").ansi(qtag).bytes();
 }
 
 } // namespace Command

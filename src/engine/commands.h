@@ -3,10 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Every command the front-end sends, as finished datagram bytes. Each argument gets its own
-// treatment: "as typed" arguments are inserted unchanged (a ';' in them separates fields),
-// "escaped" ones have ';' swapped for the byte 0x02, and the free chat and message texts travel as
-// UTF-8. Nobody builds a command by hand outside this catalogue.
+// Every command the front-end sends, as finished datagram bytes. Every argument has ';' swapped
+// for the byte 0x02, so a value is always one field and a value received from the engine goes back
+// byte for byte; the free chat and message texts and the arena description travel as UTF-8, the
+// rest in the wire's code page. Nobody builds a command by hand outside this catalogue.
 namespace Command {
 
 QByteArray Discover();

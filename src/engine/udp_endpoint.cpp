@@ -19,6 +19,7 @@ constexpr int kDatagramsPerRead = 64;
 constexpr qint64 kTurnBudgetMs = 12;
 constexpr int kTimeCheckInterval = 32;
 constexpr int kBurstPollMs = 1;
+constexpr std::chrono::milliseconds kPauseAfterError(10);
 
 bool isLoopback(const sockaddr_in &address)
 {
@@ -28,12 +29,18 @@ bool isLoopback(const sockaddr_in &address)
 } // namespace
 
 UdpEndpoint::UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSink sink,
-                         QObject *parent)
+                         ReceiveBatch receiveBatch, QObject *parent)
     : QObject(parent)
     , m_peer(peer)
     , m_peerPort(peerPort)
     , m_sink(std::move(sink))
+    , m_receiveBatch(std::move(receiveBatch))
 {
+    if (!m_receiveBatch) {
+        m_receiveBatch = [](int socket, mmsghdr *headers, unsigned count) {
+            return ::recvmmsg(socket, headers, count, MSG_WAITFORONE, nullptr);
+        };
+    }
     // During a burst this thread looks for more a moment after each turn instead of being woken
     // for every few datagrams: that leaves the cores to the receiving thread and the sender.
     m_quietCheck.setSingleShot(true);
@@ -125,14 +132,15 @@ void UdpEndpoint::receiveLoop()
             headers[i].msg_hdr.msg_namelen = sizeof(sockaddr_in);
         }
         // Sleeps until something arrives, then takes all that is there (up to a batch).
-        const int count =
-            ::recvmmsg(m_socket, headers.data(), kDatagramsPerRead, MSG_WAITFORONE, nullptr);
+        const int count = m_receiveBatch(m_socket, headers.data(), kDatagramsPerRead);
         if (m_stopping.load(std::memory_order_relaxed))
             return;
         if (count < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == ECONNREFUSED)
-                continue;
-            return;
+            // A failed read loses at most what it would have read; the window must not go deaf.
+            // An error other than the expected ones gets a pause, so a lasting one cannot spin.
+            if (errno != EINTR && errno != EAGAIN && errno != ECONNREFUSED)
+                std::this_thread::sleep_for(kPauseAfterError);
+            continue;
         }
         for (int i = 0; i < count; ++i) {
             const unsigned length = headers[i].msg_len;

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+struct mmsghdr;
+
 // The one UDP socket of the front-end: the source of every command and the receiver of every
 // message. A thread of its own only drains the socket into a queue, so a burst is not lost while
 // the GUI thread is busy; the GUI thread hands the queued datagrams to the sink in arrival order,
@@ -23,12 +25,15 @@ class UdpEndpoint : public QObject {
 
 public:
     using DatagramSink = std::function<void(const QByteArray &)>;
+    // How the receiving thread reads a batch: recvmmsg(2) on the socket, waiting for one. Tests
+    // put a failing read in its place.
+    using ReceiveBatch = std::function<int(int socket, mmsghdr *headers, unsigned count)>;
 
     static constexpr qsizetype kMaxDatagramSize = 8192;
 
     // Binds to an ephemeral port on the loopback interface; commands go to peer:peerPort.
     UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSink sink,
-                QObject *parent = nullptr);
+                ReceiveBatch receiveBatch = {}, QObject *parent = nullptr);
     ~UdpEndpoint() override;
 
     bool isOpen() const { return m_socket >= 0; }
@@ -53,6 +58,7 @@ private:
     QHostAddress m_peer;
     quint16 m_peerPort;
     DatagramSink m_sink;
+    ReceiveBatch m_receiveBatch;
     std::thread m_receiver;
 
     std::mutex m_incomingMutex;

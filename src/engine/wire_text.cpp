@@ -31,31 +31,86 @@ bool isSwappedControl(uint code)
 
 } // namespace
 
+namespace {
+
+// A byte that is no character of code page 932 travels inside the program as a lone low
+// surrogate, U+DC00 plus the byte, which the encoder turns back into that byte. So a QTag or a
+// path goes back to the engine exactly as it came, and two that differ in any byte stay two.
+constexpr char16_t kEscapedByteBase = 0xDC00;
+
+bool isEscapedByte(QStringView text, qsizetype i)
+{
+    const char16_t code = text[i].unicode();
+    return code >= kEscapedByteBase + 0x80 && code <= kEscapedByteBase + 0xFF &&
+           (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+bool isLeadByte(uchar byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+QByteArray encodeRun(QStringView run)
+{
+    QStringEncoder encoder(kCodePage932, QStringConverter::Flag::ConvertInvalidToNull |
+                                             QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(run);
+    bytes.replace('\0', "?");
+    return bytes;
+}
+
+QString decodeRun(QByteArrayView run)
+{
+    QStringDecoder decoder(kCodePage932, QStringConverter::Flag::Stateless);
+    return decoder.decode(run);
+}
+
+// Byte by byte: a pair is taken as a character only where that character encodes back to the
+// same pair (so duplicates of the code page's extension rows are kept as bytes too).
+QString decodeCarefully(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar byte = uchar(bytes[i]);
+        if (byte < 0x80) {
+            text += QChar(byte);
+        } else if (byte >= 0xA1 && byte <= 0xDF) { // half-width katakana
+            text += QChar(char16_t(0xFF61 + (byte - 0xA1)));
+        } else if (isLeadByte(byte) && i + 1 < bytes.size()) {
+            const QByteArrayView pair = bytes.sliced(i, 2);
+            const QString character = decodeRun(pair);
+            if (character.size() == 1 && character[0] != QChar(0x1A) &&
+                character[0] != QChar::ReplacementCharacter && encodeRun(character) == pair) {
+                text += character;
+                ++i;
+            } else {
+                text += QChar(char16_t(kEscapedByteBase + byte));
+            }
+        } else {
+            text += QChar(char16_t(kEscapedByteBase + byte));
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 QString DecodeAnsi(const QByteArray &bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder decoder(kCodePage932, QStringConverter::Flag::Stateless);
-    QString text;
-    text.reserve(bytes.size());
-    qsizetype runStart = 0;
-    const auto flushRun = [&](qsizetype end) {
-        if (end > runStart) {
-            QString run = decoder.decode(QByteArrayView(bytes).sliced(runStart, end - runStart));
-            run.replace(QChar(0x1A), QChar::ReplacementCharacter);
-            text += run;
-        }
-    };
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const uchar byte = uchar(bytes.at(i));
-        if (isSwappedControl(byte)) {
-            flushRun(i);
-            text += QChar(byte);
-            runStart = i + 1;
-        }
+    // The common case in one call; where the result would not give the same bytes back, the
+    // careful way. The three swapped control codes always take the careful way.
+    const bool hasSwappedControl = std::any_of(bytes.cbegin(), bytes.cend(),
+                                               [](char c) { return isSwappedControl(uchar(c)); });
+    if (!hasSwappedControl) {
+        const QString text = decodeRun(bytes);
+        if (!text.contains(QChar(0x1A)) && !text.contains(QChar::ReplacementCharacter) &&
+            encodeRun(text) == bytes)
+            return text;
     }
-    flushRun(bytes.size());
-    return text;
+    return decodeCarefully(bytes);
 }
 
 QByteArray EncodeAnsi(const QString &text)
@@ -65,23 +120,21 @@ QByteArray EncodeAnsi(const QString &text)
         bytes.replace('\0', QByteArray());
         return bytes;
     }
-    QStringEncoder encoder(kCodePage932, QStringConverter::Flag::ConvertInvalidToNull |
-                                             QStringConverter::Flag::Stateless);
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
     qsizetype runStart = 0;
     const auto flushRun = [&](qsizetype end) {
-        if (end > runStart) {
-            QByteArray run = encoder.encode(QStringView(text).sliced(runStart, end - runStart));
-            run.replace('\0', "?");
-            bytes += run;
-        }
+        if (end > runStart)
+            bytes += encodeRun(QStringView(text).sliced(runStart, end - runStart));
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t code = text.at(i).unicode();
-        if (code == 0 || isSwappedControl(code)) {
+        const bool escaped = isEscapedByte(text, i);
+        if (code == 0 || isSwappedControl(code) || escaped) {
             flushRun(i);
-            if (code != 0)
+            if (escaped)
+                bytes += char(code - kEscapedByteBase);
+            else if (code != 0)
                 bytes += char(code);
             runStart = i + 1;
         }

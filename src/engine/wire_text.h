@@ -8,6 +8,8 @@ struct FieldReader;
 // Text crosses the wire in two encodings: the engine's ANSI fields are code page 932, a few
 // free-text fields are UTF-8. Inside the program all text is QString.
 
+// Reversible for any bytes: a byte that is no character of the code page is kept as an escape
+// that EncodeAnsi turns back into the same byte.
 QString DecodeAnsi(const QByteArray &bytes);
 // A character code page 932 lacks goes out as '?'.
 QByteArray EncodeAnsi(const QString &text);

@@ -28,8 +28,23 @@ void TestCommands::buildsCommand_data()
     QTest::newRow("login") << Command::Login(QStringLiteral("me"), QStringLiteral("pw"))
                            << QByteArray("ZOL_CLIENT_LOGIN;me;pw;");
     QTest::newRow("login empty") << Command::Login({}, {}) << QByteArray("ZOL_CLIENT_LOGIN;;;");
-    QTest::newRow("login as typed") << Command::Login(QStringLiteral("me"), aSemicolonB)
-                                    << QByteArray("ZOL_CLIENT_LOGIN;me;a;b;");
+    // A value is always one field: a ';' typed into a password cannot end it.
+    QTest::newRow("login password with a semicolon")
+        << Command::Login(QStringLiteral("me"), aSemicolonB)
+        << QByteArray("ZOL_CLIENT_LOGIN;me;a\x02"
+                      "b;");
+    QTest::newRow("kick a qtag that holds the byte 2")
+        << Command::ArenaKick(QStringLiteral("victim;x"))
+        << QByteArray("ZOL_CLIENT_ARENA_KICK;victim\x02x;");
+    QTest::newRow("vector path and password with semicolons")
+        << Command::Vector(QStringLiteral("Arena/a;b"), QStringLiteral("p;w"))
+        << QByteArray("ZOL_CLIENT_VECTOR;Arena/a\x02"
+                      "b;p\x02w;");
+    QTest::newRow("create vector password with a semicolon")
+        << Command::CreateVector(4, aSemicolonB, aSemicolonB)
+        << QByteArray("ZOL_CLIENT_CREATE_VECTOR;4;a\x02"
+                      "b;a\x02"
+                      "b;");
     QTest::newRow("chatmode") << Command::ChatMode(QStringLiteral("General Chat"))
                               << QByteArray("ZOL_CLIENT_CHATMODE;General Chat;");
     QTest::newRow("get vectors") << Command::GetVectors(QStringLiteral("Arena/PSP"))

@@ -6,6 +6,8 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <atomic>
+#include <cerrno>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -40,6 +42,8 @@ private slots:
     void dropsSendersOffThisMachine();
     void sendsFromItsOwnSocket();
     void keepsEveryDatagramInOrderWhileBusy();
+    void goesOnReceivingAfterAReadFails_data();
+    void goesOnReceivingAfterAReadFails();
 };
 
 void TestUdpEndpoint::acceptsUpToTheBufferSize_data()
@@ -133,6 +137,39 @@ void TestUdpEndpoint::keepsEveryDatagramInOrderWhileBusy()
     QTRY_COMPARE_WITH_TIMEOUT(received.size(), kBurst, 10000);
     for (int i = 0; i < kBurst; ++i)
         QCOMPARE(received.at(i), "ZOL_CLIENT_CHAT;" + QByteArray::number(i) + ";");
+}
+
+void TestUdpEndpoint::goesOnReceivingAfterAReadFails_data()
+{
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("EIO") << EIO;
+    QTest::newRow("ENOMEM") << ENOMEM;
+    QTest::newRow("EHOSTUNREACH") << EHOSTUNREACH;
+}
+
+void TestUdpEndpoint::goesOnReceivingAfterAReadFails()
+{
+    QFETCH(int, error);
+
+    std::atomic<int> failuresLeft{2};
+    const auto failingTwice = [&](int socket, mmsghdr *headers, unsigned count) {
+        if (failuresLeft.fetch_sub(1) > 0) {
+            errno = error;
+            return -1;
+        }
+        return ::recvmmsg(socket, headers, count, MSG_WAITFORONE, nullptr);
+    };
+    QList<QByteArray> received;
+    FakeEngine engine;
+    UdpEndpoint endpoint(
+        engine.address(), engine.port(),
+        [&](const QByteArray &datagram) { received.append(datagram); }, failingTwice);
+
+    QTRY_VERIFY(failuresLeft.load() <= 0);
+    engine.sendTo(endpoint.localPort(), "ZOL_CLIENT_ATTACH;");
+
+    QTRY_COMPARE(received, QList<QByteArray>{"ZOL_CLIENT_ATTACH;"});
 }
 
 QTEST_GUILESS_MAIN(TestUdpEndpoint)

@@ -12,6 +12,8 @@ private slots:
     void encodesUnmappableAsQuestionMark();
     void decodesUtf8Strictly_data();
     void decodesUtf8Strictly();
+    void givesAnyAnsiBytesBack_data();
+    void givesAnyAnsiBytesBack();
 };
 
 void TestWireText::convertsAnsi_data()
@@ -84,6 +86,36 @@ void TestWireText::decodesUtf8Strictly()
     QCOMPARE(DecodeUtf8(bytes), text);
     if (!text.isEmpty())
         QCOMPARE(EncodeUtf8(text), bytes);
+}
+
+void TestWireText::givesAnyAnsiBytesBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("characters"); // how many the text holds
+
+    QTest::newRow("byte 0x80") << QByteArray("a\x80") << 2;
+    QTest::newRow("byte 0xa0") << QByteArray("\xa0z") << 2;
+    QTest::newRow("bytes 0xfd to 0xff") << QByteArray("\xfd\xfe\xff") << 3;
+    QTest::newRow("lead byte at the end") << QByteArray("Jos\x82") << 4;
+    QTest::newRow("latin-1 e acute") << QByteArray("Jos\xe9") << 4;
+    QTest::newRow("invalid pair") << QByteArray("\x81\x20x") << 3;
+    QTest::newRow("lead byte before a control code") << QByteArray("\x82\x1a") << 2;
+    QTest::newRow("duplicate of an extension row") << QByteArray("\xed\x40") << 2;
+    QTest::newRow("mixed with good characters") << QByteArray("\x82\xa0\x80\x82\xa0") << 3;
+}
+
+void TestWireText::givesAnyAnsiBytesBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, characters);
+
+    const QString text = DecodeAnsi(bytes);
+    QCOMPARE(text.size(), characters);
+    QCOMPARE(EncodeAnsi(text), bytes);
+    // No byte is lost or merged into another: a neighbour that differs in one byte stays apart.
+    QByteArray neighbour = bytes;
+    neighbour[neighbour.size() - 1] = char(neighbour.back() ^ 1);
+    QVERIFY(DecodeAnsi(neighbour) != text);
 }
 
 QTEST_APPLESS_MAIN(TestWireText)
