@@ -4,9 +4,11 @@
 // to a receiver that only counts, the time until the window has handled all of it and painted,
 // and the process's peak memory.
 
+#include "arena_users.h"
 #include "bench_support.h"
 #include "clock.h"
 #include "commands.h"
+#include "composition.h"
 #include "notification_sounds.h"
 #include "tovrelui_form.h"
 #include "user_list_model.h"
@@ -129,10 +131,11 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
     if (!waitUntil([&] { return form.link().EngineAttached(); }, 5000))
         std::printf("  the window did not attach\n");
     waitUntil([] { return false; }, 300); // let the engine's state settle
-    if (form.users().rowCount() != 0)
-        std::printf("  the window starts with %d rows\n", form.users().rowCount());
+    if (form.rooms().arenaUsers().rows().rowCount() != 0)
+        std::printf("  the window starts with %d rows\n",
+                    form.rooms().arenaUsers().rows().rowCount());
 
-    const UserListModel &rows = form.users();
+    const UserListModel &rows = form.rooms().arenaUsers().rows();
     const auto allInChat = [&] {
         return rows.rowCount() == users && rows.rowAt(users - 1) && rows.rowAt(users - 1)->inChat &&
                rows.rowAt(0)->inChat;
@@ -143,7 +146,7 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
         ->installEventFilter(&counter);
     QElapsedTimer timer;
     timer.start();
-    form.navigation().EnterVector(kBigArena);
+    form.rooms().navigation().EnterVector(kBigArena);
     WindowRun run;
     waitUntil(allInChat, 30000);
     run.handledSeconds = double(timer.nsecsElapsed()) / 1e9;

@@ -1,17 +1,23 @@
 // What a chat line costs: adding lines to a pane that holds 10 lines and to one that holds
-// 100,000, and a burst of 5,000 chat lines arriving at once through the real window, counting
-// how often the chat pane was painted meanwhile.
+// 100,000; bursts of 1,000 and 10,000 chat lines arriving at once through the real window, every
+// line saved to the log, against the time a plain receiver needs for the same datagrams; and a
+// crowd of 1,000 and 10,000 entering the user's own room, where every arrival writes a notice.
 
+#include "arena_users.h"
 #include "bench_support.h"
 #include "chat_log.h"
 #include "clock.h"
+#include "composition.h"
+#include "error_guard.h"
 #include "log_file.h"
 #include "notification_sounds.h"
 #include "tovrelui_form.h"
+#include "user_list_model.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -23,6 +29,11 @@ namespace {
 class Silence final : public NotificationSounds {
 public:
     void PlayNotificationSound(const QString &) override {}
+};
+
+class NoErrors final : public ErrorReporter {
+public:
+    void reportError(const QString &) override {}
 };
 
 void settle()
@@ -55,7 +66,14 @@ void linesInAFullPane(const QString &folder, bool saveLog)
     QAction saving;
     saving.setCheckable(true);
     saving.setChecked(false);
-    ChatLog log(&pane, {&timestamps, &saving}, logFile, clock);
+    NoErrors errors;
+    const ErrorGuard guard(errors);
+    ChatLog log({.chatLogMemo = &pane,
+                 .timestamps = &timestamps,
+                 .saveLog = &saving,
+                 .logFile = &logFile,
+                 .clock = &clock,
+                 .guard = &guard});
 
     microsecondsPerLine(log, 10);
     saving.setChecked(saveLog);
@@ -69,40 +87,95 @@ void linesInAFullPane(const QString &folder, bool saveLog)
                 saveLog ? "on" : "off", nearlyEmpty, full);
 }
 
-void burstThroughTheWindow(const QString &folder)
+int linesIn(const QString &path)
 {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? int(file.readAll().count('\n')) : 0;
+}
+
+// Sends the datagrams to a fresh window and waits until done() says it has them all; prints the
+// time against the plain receiver's.
+template <typename Done>
+double burstThroughTheWindow(const char *what, const QString &folder,
+                             const QList<QByteArray> &setUp, const QList<QByteArray> &datagrams,
+                             Done done)
+{
+    const double wire = Bench::rawLoopback(datagrams).seconds;
     SystemClock clock;
     Silence silence;
+    NoErrors errors;
     TTovrelUIForm::Services services;
     services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
     services.clock = &clock;
     services.sounds = &silence;
+    services.errorReporter = &errors;
     services.appDataFolder = folder;
     TTovrelUIForm form(services);
     form.show();
+    for (const QByteArray &datagram : setUp)
+        form.link().dispatcher().IdUDPServer1UDPRead(datagram);
     settle();
     auto *pane = form.findChild<QPlainTextEdit *>(QStringLiteral("ChatLogMemo"));
+    const int linesBefore = pane->document()->blockCount();
+    const QString logPath = LogFile(folder, clock).pathFor(clock.now().date());
+    const int loggedBefore = linesIn(logPath);
     Bench::PaintCounter counter;
     pane->viewport()->installEventFilter(&counter);
 
-    constexpr int kBurst = 5000;
-    QList<QByteArray> datagrams;
-    for (int i = 0; i < kBurst; ++i)
-        datagrams.append("ZOL_CLIENT_CHAT;General Chat;someone;line " + QByteArray::number(i) +
-                         ";");
     Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
     QElapsedTimer timer;
     timer.start();
     blaster.start();
     QTimer tick;
     tick.start(5);
-    while (pane->document()->blockCount() < kBurst && timer.elapsed() < 10000)
+    while (!done(form, pane->document()->blockCount() - linesBefore) && timer.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
     settle();
-    std::printf("burst of %d chat lines (saved to the log): shown after %.3f s, %d lines, the pane "
-                "painted %d times\n",
-                kBurst, double(timer.nsecsElapsed()) / 1e9, pane->document()->blockCount(),
+    std::printf("%s: %d datagrams, wire %.3f s, shown and logged after %.3f s (%.2f x wire); %d "
+                "lines shown, %d logged, the pane painted %d times\n",
+                what, int(datagrams.size()), wire, seconds, seconds / wire,
+                pane->document()->blockCount() - linesBefore, linesIn(logPath) - loggedBefore,
                 counter.paints);
+    return seconds;
+}
+
+void chatBursts(const QString &folder)
+{
+    double previous = 0;
+    for (const int count : {1000, 10000}) {
+        QList<QByteArray> datagrams;
+        for (int i = 0; i < count; ++i)
+            datagrams.append("ZOL_CLIENT_CHAT;General Chat;someone;line " + QByteArray::number(i) +
+                             ";");
+        const QByteArray title = QByteArray::number(count) + " chat lines";
+        const double seconds =
+            burstThroughTheWindow(title.constData(), folder, {}, datagrams,
+                                  [count](TTovrelUIForm &, int shown) { return shown >= count; });
+        if (previous > 0)
+            std::printf("10 times the lines took %.1f times as long\n", seconds / previous);
+        previous = seconds;
+    }
+}
+
+void crowdIntoOwnRoom(const QString &folder)
+{
+    double previous = 0;
+    for (const int count : {1000, 10000}) {
+        QList<QByteArray> datagrams;
+        for (int i = 0; i < count; ++i)
+            datagrams.append("ZOL_CLIENT_JOINS_CHAT;Arena/me;guest" + QByteArray::number(i) + ";");
+        const QList<QByteArray> setUp = {"ZOL_CLIENT_ATTACH;", "ZOL_CLIENT_USER_DATA;me;",
+                                         "ZOL_CLIENT_VECTOR;Arena/me;0;"};
+        const QByteArray title = QByteArray::number(count) + " entering the own room";
+        const double seconds = burstThroughTheWindow(
+            title.constData(), folder, setUp, datagrams, [count](TTovrelUIForm &form, int shown) {
+                return shown >= count && form.rooms().arenaUsers().rows().rowCount() >= count;
+            });
+        if (previous > 0)
+            std::printf("10 times the crowd took %.1f times as long\n", seconds / previous);
+        previous = seconds;
+    }
 }
 
 } // namespace
@@ -115,6 +188,7 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     linesInAFullPane(folder.path(), false);
     linesInAFullPane(folder.path(), true);
-    burstThroughTheWindow(folder.path());
+    chatBursts(folder.path());
+    crowdIntoOwnRoom(folder.path());
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "image_lists.h"
 
+#include "composed_pictures.h"
 #include "pictures.h"
 
 #include <QPainter>
@@ -8,91 +9,9 @@ using namespace Picture;
 
 namespace {
 
-const QRectF kWhole(0, 0, 16, 16);
-const QRectF kBadge(8.5, 8.5, 7.5, 7.5);
-const QColor kGreen(40, 160, 60);
-const QColor kYellow(250, 205, 30);
-const QColor kBlue(40, 110, 230);
-const QColor kRed(215, 40, 40);
-
-PictureFunction globeWithArrow()
-{
-    return [](QPainter &p) {
-        globe(p, QRectF(0, 0, 13, 13));
-        arrow(p, QRectF(8, 8, 8, 8), 135, kGreen);
-    };
-}
-
-PictureFunction globeWithMonitor()
-{
-    return [](QPainter &p) {
-        globe(p, QRectF(0, 0, 12, 12));
-        monitor(p, QRectF(7, 7, 9, 9));
-    };
-}
-
-PictureFunction globeWithMonitorVariant()
-{
-    return [](QPainter &p) {
-        globe(p, QRectF(0, 0, 12, 12));
-        monitor(p, QRectF(7, 7, 9, 9));
-        arrow(p, QRectF(0, 9, 7, 7), 90, QColor(240, 150, 30));
-    };
-}
-
-PictureFunction houseWithMonitor()
-{
-    return [](QPainter &p) {
-        house(p, QRectF(0, 0, 12, 12));
-        monitor(p, QRectF(7, 7, 9, 9));
-    };
-}
-
-PictureFunction houseWithMonitorVariant()
-{
-    return [](QPainter &p) {
-        house(p, QRectF(0, 0, 12, 12));
-        monitor(p, QRectF(7, 7, 9, 9));
-        star(p, QRectF(0, 9, 7, 7), kYellow);
-    };
-}
-
-PictureFunction twoPersons(bool pale)
-{
-    return [pale](QPainter &p) {
-        if (pale)
-            p.setOpacity(0.45);
-        person(p, QRectF(6, 2, 9, 13), pale ? QColor(150, 150, 150) : QColor(230, 120, 40));
-        person(p, QRectF(1, 3, 9, 13), pale ? QColor(170, 170, 170) : kBlue);
-    };
-}
-
-PictureFunction userWithMarker(const QColor &colour)
-{
-    return [colour](QPainter &p) {
-        person(p, QRectF(1, 1, 11, 14), QColor(90, 130, 190));
-        marker(p, QRectF(10, 10, 6, 6), colour);
-    };
-}
-
 PictureFunction engine(int position)
 {
     return [position](QPainter &p) { engineRing(p, kWhole, position); };
-}
-
-template <typename... Motifs>
-PictureFunction draw(Motifs... motifs)
-{
-    return [=](QPainter &p) { (motifs(p), ...); };
-}
-
-QList<QIcon> iconsOf(const QList<PictureFunction> &pictures)
-{
-    QList<QIcon> icons;
-    icons.reserve(pictures.size());
-    for (const PictureFunction &picture : pictures)
-        icons.append(PaintedIcon(picture));
-    return icons;
 }
 
 } // namespace
@@ -102,8 +21,7 @@ QList<QIcon> ActionImageList()
     QList<PictureFunction> pictures;
     for (int position = 0; position <= 8; ++position) // 0 idle, 1 to 8 busy
         pictures.append(engine(position));
-    const QList<PictureFunction> status = {globeWithMonitor(), globeWithMonitorVariant(),
-                                           houseWithMonitor(), houseWithMonitorVariant()};
+    const QList<PictureFunction> status = hostingStatuses();
     pictures += status; // 9 to 12, attached
     for (const PictureFunction &picture : status)
         pictures.append(Faded(picture)); // 13 to 16, detached
@@ -148,40 +66,6 @@ QList<QIcon> ActionImageList()
     return iconsOf(pictures);
 }
 
-QList<QIcon> TreeViewImageList()
-{
-    return iconsOf({
-        globeWithArrow(),                                                // 0 run-time node
-        twoPersons(true),                                                // 1 root
-        twoPersons(false),                                               // 2 root, selected
-        draw([](QPainter &p) { globe(p, QRectF(0, 0, 16, 16), true); }), // 3 arena
-        draw([](QPainter &p) { globe(p, QRectF(0, 0, 16, 16)); }),       // 4 arena, selected
-        draw([](QPainter &p) { magnifier(p, kWhole); }),                 // 5 magnifier
-    });
-}
-
-QList<QIcon> VecterListImageList()
-{
-    return iconsOf({
-        globeWithArrow(),
-        globeWithMonitor(),
-        draw([](QPainter &p) { globeWithMonitor()(p); },
-             [](QPainter &p) { padlock(p, QRectF(0, 8, 7, 8)); }),
-    });
-}
-
-QList<QIcon> ClientStateImageList()
-{
-    const QList<PictureFunction> statuses = {globeWithMonitor(), globeWithMonitorVariant(),
-                                             houseWithMonitor(), houseWithMonitorVariant()};
-    QList<PictureFunction> pictures = {userWithMarker(kYellow), userWithMarker(kBlue),
-                                       userWithMarker(kRed)};
-    pictures += statuses; // 3 to 6
-    for (const PictureFunction &picture : statuses)
-        pictures.append(Faded(picture)); // 7 to 10
-    return iconsOf(pictures);
-}
-
 QPixmap LoginPicture(qreal devicePixelRatio)
 {
     return PaintedPixmap(
@@ -190,14 +74,4 @@ QPixmap LoginPicture(qreal devicePixelRatio)
             key(p, QRectF(7, 9, 9, 7));
         },
         16, 46, devicePixelRatio);
-}
-
-QPixmap FailedToJoinPicture(qreal devicePixelRatio)
-{
-    return PaintedPixmap(
-        [](QPainter &p) {
-            globe(p, QRectF(0, 0, 13, 13));
-            noEntry(p, kBadge);
-        },
-        16, 48, devicePixelRatio);
 }

@@ -4,14 +4,10 @@
 #include <QList>
 #include <QPixmap>
 
-// The main window's image lists, indexed exactly as the actions, tree and lists refer to them.
+// The main window's action images, indexed exactly as the actions refer to them.
 QList<QIcon> ActionImageList();
-QList<QIcon> TreeViewImageList();
-QList<QIcon> VecterListImageList();
-QList<QIcon> ClientStateImageList();
 
-// The pictures at the top left of the dialogs.
+// The picture at the top left of the login dialog.
 QPixmap LoginPicture(qreal devicePixelRatio);
-QPixmap FailedToJoinPicture(qreal devicePixelRatio);
 
 inline constexpr int kActionImageCount = 44;

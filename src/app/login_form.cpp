@@ -3,32 +3,26 @@
 #include "commands.h"
 #include "link_interfaces.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const QColor kLavender(240, 240, 255);
 constexpr int kEditWidth = 225;
 } // namespace
 
-TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, const ErrorGuard &guard,
+                       QWidget *owner)
+    : SecondaryWindow({.name = "LoginForm",
+                       .caption = QStringLiteral("Login"),
+                       .background = kLavender,
+                       .picture = picture,
+                       .pictureSize = 46},
+                      guard, owner, Qt::MSWindowsFixedSizeDialogHint)
     , m_sender(sender)
 {
-    setObjectName(QStringLiteral("LoginForm"));
-    setWindowTitle(QStringLiteral("Login"));
-    QPalette look = palette();
-    look.setColor(QPalette::Window, kLavender);
-    setPalette(look);
-    setAutoFillBackground(true);
-
-    auto *image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(picture);
-    image->setFixedSize(46, 46);
-
     auto *title = new QLabel(QStringLiteral("Enter your details.."), this);
     title->setObjectName(QStringLiteral("StaticText1"));
     QFont bold = title->font();
@@ -56,30 +50,27 @@ TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *p
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumSize(75, 25);
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(image, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(title, 0, 1);
-    layout->addWidget(qtagLabel, 1, 1);
-    layout->addWidget(QTagEdit, 2, 1);
-    layout->addWidget(passwordLabel, 3, 1);
-    layout->addWidget(PasswordEdit, 4, 1);
-    layout->addWidget(BitBtn1, 5, 1, Qt::AlignRight);
+    for (QWidget *widget : {static_cast<QWidget *>(title), static_cast<QWidget *>(qtagLabel),
+                            static_cast<QWidget *>(QTagEdit), static_cast<QWidget *>(passwordLabel),
+                            static_cast<QWidget *>(PasswordEdit)})
+        body()->addWidget(widget);
+    body()->addWidget(BitBtn1, 0, Qt::AlignRight);
     // Not resizable: its designed size, or more where the fonts need it.
     setFixedSize(sizeHint().expandedTo(QSize(289, 157)));
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TLoginForm::BitBtn1Click);
+    onClicked(BitBtn1, [this] { BitBtn1Click(); });
 }
 
-void TLoginForm::showModeless()
+void TLoginForm::showCredentials(const QString &qtag, const QString &password)
 {
-    show();
-    raise();
-    activateWindow();
+    QTagEdit->setText(qtag);
+    PasswordEdit->setText(password);
+    showAndRaise();
 }
 
 void TLoginForm::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
+    SecondaryWindow::showEvent(event);
     QTagEdit->setFocus();
 }
 

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QDialog>
+#include "secondary_window.h"
 
 class CommandSender;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Asks for the QTag and password and hands them to the engine as typed.
-class TLoginForm : public QDialog {
+// Asks for the QTag and password and hands them to the engine.
+class TLoginForm : public SecondaryWindow {
     Q_OBJECT
 
 public:
-    TLoginForm(CommandSender &sender, const QPixmap &picture, QWidget *parent);
+    TLoginForm(CommandSender &sender, const QPixmap &picture, const ErrorGuard &guard,
+               QWidget *owner);
 
-    // Shows the dialog without waiting for it; a dialog already up stays up.
-    void showModeless();
+    // The credentials the engine holds, shown in the dialog; a dialog already up stays up.
+    void showCredentials(const QString &qtag, const QString &password);
 
     QLineEdit *QTagEdit;
     QLineEdit *PasswordEdit;

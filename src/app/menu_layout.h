@@ -6,9 +6,6 @@
 
 #include <optional>
 
-// One entry of a menu or tool bar: an action, or a separator where there is none.
-using LayoutEntry = std::optional<ActionId>;
-
 struct MenuLayout {
     const char *title;
     QList<LayoutEntry> entries;

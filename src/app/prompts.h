@@ -1,16 +1,19 @@
 #pragma once
 
-#include "link_interfaces.h"
+#include "error_guard.h"
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
-// How an error that escapes a user action reaches the user.
-class ErrorReporter {
+// Asks whether to take the engine over from another front-end. Never blocks: the answer comes
+// later through the callback, and the question may be asked again while one is still open.
+class TakeOverPrompt {
 public:
-    virtual ~ErrorReporter() = default;
-    virtual void reportError(const QString &message) = 0;
+    virtual ~TakeOverPrompt() = default;
+    virtual void askTakeOver(std::function<void(bool takeOver)> answer) = 0;
 };
 
 // The questions and error reports of the main window as message boxes. They are modal for the

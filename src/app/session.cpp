@@ -3,16 +3,15 @@
 #include "action_table.h"
 #include "chat_line_sink.h"
 #include "commands.h"
+#include "enabling_rules.h"
 #include "engine_link.h"
+#include "image_lists.h"
+#include "line_breaks.h"
 #include "login_form.h"
 #include "message_dispatcher.h"
-#include "user_list_model.h"
-#include "vector_navigation.h"
 #include "wire_text.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QStatusBar>
 
 namespace {
@@ -28,6 +27,21 @@ Session::Session(const Collaborators &with, QObject *parent)
     m_statusLabel->setObjectName(QStringLiteral("StatusText"));
     m_statusLabel->setTextFormat(Qt::PlainText);
     m_with.statusBar->addWidget(m_statusLabel, 1);
+
+    EngineLink *link = m_with.link;
+    connect(link, &EngineLink::attached, this, &Session::engineAttachedOrDetached);
+    connect(link, &EngineLink::detached, this, &Session::engineAttachedOrDetached);
+    connect(link, &EngineLink::engineInUse, this, &Session::askTakeOver);
+}
+
+QList<StartWindowFactory> Session::windowsAtStart()
+{
+    return {{StartWindow::Login, [this](QWidget *mainWindow) {
+                 m_loginForm =
+                     new TLoginForm(*m_with.link, LoginPicture(mainWindow->devicePixelRatioF()),
+                                    *m_with.guard, mainWindow);
+                 return m_loginForm;
+             }}};
 }
 
 void Session::registerHandlers(MessageDispatcher &dispatcher)
@@ -43,6 +57,18 @@ void Session::registerHandlers(MessageDispatcher &dispatcher)
     dispatcher.registerHandler(SessionKey, [](FieldReader) {});
 }
 
+void Session::bindActions(ActionTable &actions)
+{
+    actions.setHandler(ActionId::Login, [this] { LoginActionExecute(); });
+    actions.setHandler(ActionId::QuorlZolIcon, [this] { QuorlZolIconActionExecute(); });
+    actions.setHandler(ActionId::Status, [this] { StatusActionExecute(); });
+}
+
+void Session::describe(SessionSnapshot &state) const
+{
+    state.loggedIn = m_sessionActive;
+}
+
 QString Session::statusBarText() const
 {
     const QString hint = m_with.statusBar->currentMessage();
@@ -52,16 +78,7 @@ QString Session::statusBarText() const
 void Session::SetSessionActive(bool active)
 {
     m_sessionActive = active;
-    m_with.vectorTree->setEnabled(active);
-    // Greyed panes say at a glance that nobody is logged in.
-    const QColor background =
-        QApplication::palette().color(active ? QPalette::Base : QPalette::Button);
-    for (QWidget *pane : std::as_const(m_with.panes)) {
-        QPalette look = pane->palette();
-        look.setColor(QPalette::Base, background);
-        pane->setPalette(look);
-    }
-    m_with.updateSendButton();
+    Q_EMIT activeChanged(active);
     m_with.link->UpdateEngineIcon();
 }
 
@@ -71,9 +88,23 @@ void Session::UpdateStatusIcon()
     m_with.actions->setImageIndex(ActionId::Status, base + m_arenaStatusIndicator);
 }
 
+void Session::engineAttachedOrDetached()
+{
+    UpdateStatusIcon();
+    SetSessionActive(false);
+}
+
+void Session::askTakeOver()
+{
+    m_with.takeOverPrompt->askTakeOver([link = m_with.link](bool takeOver) {
+        if (takeOver)
+            link->TakeOver();
+    });
+}
+
 void Session::LoginActionExecute()
 {
-    m_with.loginForm->showModeless();
+    m_loginForm->showAndRaise();
 }
 
 void Session::QuorlZolIconActionExecute()
@@ -103,23 +134,20 @@ void Session::notLoggedIn(FieldReader reader)
     const QString qtag = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
     SetSessionActive(false);
-    m_with.loginForm->QTagEdit->setText(qtag);
-    m_with.loginForm->PasswordEdit->setText(password);
-    m_with.loginForm->showModeless();
+    m_loginForm->showCredentials(qtag, password);
 }
 
 void Session::status(FieldReader reader)
 {
     m_statusText = NextUtf8Field(reader);
-    m_statusLabel->setText(m_statusText);
+    // The status bar is one line high, whatever the engine's text holds.
+    m_statusLabel->setText(OnOneLine(m_statusText));
     m_with.statusBar->clearMessage();
     m_with.chat->AddChatLine(m_statusText);
 }
 
 void Session::connectedMessenger()
 {
-    m_with.navigation->selectRootNode();
-    m_with.navigation->clearSubVectors();
-    m_with.users->ClearUserRows(UserListModel::VectorPart);
-    m_with.link->SendCommand(Command::ChatMode(QString::fromLatin1(Command::kGeneralChatRoom)));
+    m_with.vectors->ReturnToTopLevel();
+    m_with.link->SendCommand(Command::ChatMode(Command::kGeneralChatRoom));
 }

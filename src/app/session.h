@@ -1,68 +1,71 @@
 #pragma once
 
 #include "field_reader.h"
-#include "link_interfaces.h"
+#include "prompts.h"
+#include "room_interfaces.h"
+#include "subsystem.h"
 
-#include <QList>
 #include <QObject>
-
-#include <functional>
 
 class ActionTable;
 class ChatLineSink;
 class EngineLink;
-class MessageDispatcher;
+class ErrorGuard;
 class QLabel;
 class QStatusBar;
-class QWidget;
 class TLoginForm;
-class UserListModel;
-class VectorNavigation;
 
-// Whether a user is logged in through the engine, what the window looks like with it, the
-// engine's status line, and the two icons at the left of the tool bar.
-class Session : public QObject, public SessionControl, public StatusIconControl {
+// Whether a user is logged in through the engine, the login dialog, the engine's status line,
+// the question whether to take the engine over, and the two icons at the left of the tool bar.
+class Session : public QObject, public Subsystem, public SessionControl {
     Q_OBJECT
 
 public:
     struct Collaborators {
         EngineLink *link = nullptr;
         ActionTable *actions = nullptr;
-        TLoginForm *loginForm = nullptr;
         QStatusBar *statusBar = nullptr;
         ChatLineSink *chat = nullptr;
-        VectorNavigation *navigation = nullptr;
-        UserListModel *users = nullptr;
-        std::function<void()> updateSendButton;
-        QWidget *vectorTree = nullptr;
-        QList<QWidget *> panes; // greyed while nobody is logged in
+        VectorEntry *vectors = nullptr;
+        TakeOverPrompt *takeOverPrompt = nullptr;
+        const ErrorGuard *guard = nullptr;
     };
 
     explicit Session(const Collaborators &with, QObject *parent = nullptr);
 
-    void registerHandlers(MessageDispatcher &dispatcher);
+    QList<StartWindowFactory> windowsAtStart() override;
+    void registerHandlers(MessageDispatcher &dispatcher) override;
+    void bindActions(ActionTable &actions) override;
+    void describe(SessionSnapshot &state) const override;
 
-    bool SessionActive() const { return m_sessionActive; }
+    bool SessionActive() const override { return m_sessionActive; }
+    void SetSessionActive(bool active) override;
     QString StatusText() const { return m_statusText; }
     int ArenaStatusIndicator() const { return m_arenaStatusIndicator; }
+    void UpdateStatusIcon();
     // What the status bar shows now: the hint being pointed at, or else the status text.
     QString statusBarText() const;
+    void ApplicationOnHint(const QString &hint);
 
-    void SetSessionActive(bool active) override;
-    void UpdateStatusIcon() override;
+    TLoginForm &loginForm() const { return *m_loginForm; }
 
     void LoginActionExecute();
     void QuorlZolIconActionExecute();
     void StatusActionExecute();
-    void ApplicationOnHint(const QString &hint);
+
+Q_SIGNALS:
+    void activeChanged(bool active);
 
 private:
+    void engineAttachedOrDetached();
+    void askTakeOver();
     void notLoggedIn(FieldReader reader);
     void status(FieldReader reader);
     void connectedMessenger();
 
     Collaborators m_with;
     QLabel *m_statusLabel;
+    TLoginForm *m_loginForm = nullptr;
     bool m_sessionActive = false;
     QString m_statusText;
     int m_arenaStatusIndicator = 0;

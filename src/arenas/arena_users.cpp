@@ -1,15 +1,22 @@
 #include "arena_users.h"
 
+#include "action_table.h"
+#include "arena_images.h"
 #include "chat_line_sink.h"
 #include "commands.h"
 #include "decimal.h"
+#include "enabling_rules.h"
 #include "link_interfaces.h"
 #include "message_dispatcher.h"
 #include "notification_sounds.h"
+#include "pane_look.h"
+#include "room_interfaces.h"
 #include "user_list_model.h"
 #include "wire_text.h"
 
 #include <QAction>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include <climits>
 
@@ -18,10 +25,15 @@ constexpr int kFirstStatusImage = 3;
 enum RoleImage { PlainUser = 0, Moderator = 1, Administrator = 2 };
 } // namespace
 
-ArenaUsers::ArenaUsers(Collaborators with, QObject *parent)
+ArenaUsers::ArenaUsers(const Collaborators &with, QObject *parent)
     : QObject(parent)
-    , m_with(std::move(with))
-{}
+    , m_with(with)
+    , m_rows(new UserListModel(ClientStateImageList(), this))
+{
+    m_with.userListView->setModel(m_rows);
+    connect(m_with.userListView->header(), &QHeaderView::sectionClicked, m_rows,
+            &UserListModel::sortByColumn);
+}
 
 void ArenaUsers::registerHandlers(MessageDispatcher &dispatcher)
 {
@@ -36,6 +48,31 @@ void ArenaUsers::registerHandlers(MessageDispatcher &dispatcher)
                                [this](FieldReader r) { moderatorPrivileges(r); });
 }
 
+void ArenaUsers::bindActions(ActionTable &actions)
+{
+    actions.setHandler(ActionId::KickThisUser, [this] { KickThisUserActionExecute(); });
+    actions.setHandler(ActionId::BanThisUser, [this] { BanThisUserActionExecute(); });
+    actions.setHandler(ActionId::BreakStream, [this] { BreakStreamActionExecute(); });
+}
+
+void ArenaUsers::describe(SessionSnapshot &state) const
+{
+    const UserRow *user = m_rows->selectedRow(m_with.userListView->selectionModel());
+    state.userRowSelected = user != nullptr;
+    state.selectedUserInVector = user && user->inVector;
+    state.ownQTagIsModerator = IsModerator(m_ownQTag);
+}
+
+void ArenaUsers::sessionActiveChanged(bool active)
+{
+    ShowSessionLook({m_with.userListView}, active);
+}
+
+void ArenaUsers::ClearUserRows(int flags)
+{
+    m_rows->ClearUserRows(flags);
+}
+
 int ArenaUsers::RoleImageOf(const QString &qtag) const
 {
     if (IsModerator(qtag))
@@ -47,13 +84,13 @@ int ArenaUsers::RoleImageOf(const QString &qtag) const
 
 bool ArenaUsers::IsInCurrentVector(const QString &qtag) const
 {
-    const UserRow *row = m_with.rows->lastExactRow(qtag);
+    const UserRow *row = m_rows->lastExactRow(qtag);
     return row && row->inVector;
 }
 
 void ArenaUsers::JoinNotice(const QString &qtag)
 {
-    if (m_with.currentVectorPath().endsWith(u'/' + m_ownQTag))
+    if (m_with.vectors->currentVectorPath().endsWith(u'/' + m_ownQTag))
         m_with.chat->AddChatLine(QStringLiteral("Enter ") + qtag +
                                  QStringLiteral(" at your room."));
     else if (m_with.joinLog->isChecked())
@@ -73,30 +110,30 @@ void ArenaUsers::LeaveNotice(const QString &qtag)
 void ArenaUsers::joinsVector(FieldReader reader)
 {
     const QString qtag = NextAnsiField(reader);
-    if (UserRow *row = m_with.rows->FindUserRow(qtag)) {
+    if (UserRow *row = m_rows->FindUserRow(qtag)) {
         row->inVector = true;
-        m_with.rows->rowUpdated(row);
+        m_rows->rowUpdated(row);
         return;
     }
     UserRow row;
     row.caption = qtag;
     row.inVector = true;
-    m_with.rows->addRow(std::move(row));
+    m_rows->addRow(std::move(row));
     JoinNotice(qtag);
 }
 
 void ArenaUsers::leavesVector(FieldReader reader)
 {
     const QString qtag = NextAnsiField(reader);
-    UserRow *row = m_with.rows->FindUserRow(qtag);
+    UserRow *row = m_rows->FindUserRow(qtag);
     if (!row)
         return;
     row->inVector = false;
     if (row->inChat) {
-        m_with.rows->rowUpdated(row);
+        m_rows->rowUpdated(row);
         return;
     }
-    m_with.rows->deleteRow(row);
+    m_rows->deleteRow(row);
     LeaveNotice(qtag);
 }
 
@@ -109,11 +146,11 @@ void ArenaUsers::arenaPing(FieldReader reader)
     const QString caps = NextAnsiField(reader);
     const std::optional<int> statusValue = ParseDecimal(status);
 
-    UserRow *row = m_with.rows->FindUserRow(qtag);
+    UserRow *row = m_rows->FindUserRow(qtag);
     if (!row) {
         UserRow added;
         added.caption = qtag;
-        row = m_with.rows->addRow(std::move(added));
+        row = m_rows->addRow(std::move(added));
     }
     row->ping = ping;
     row->status = status;
@@ -124,7 +161,7 @@ void ArenaUsers::arenaPing(FieldReader reader)
         const qint64 image = qint64(kFirstStatusImage) + *statusValue;
         row->statusImage = image <= INT_MAX ? int(image) : -1;
     }
-    m_with.rows->rowUpdated(row);
+    m_rows->rowUpdated(row);
     if (!statusValue)
         throw MalformedField("arena status is not a number");
 }
@@ -134,26 +171,16 @@ void ArenaUsers::remoteArenaDevice(FieldReader reader)
     const QString qtag = NextAnsiField(reader);
     const QString device = NextAnsiField(reader);
 
-    UserRow *row = m_with.rows->firstExactRow(qtag);
+    UserRow *row = m_rows->firstExactRow(qtag);
     if (!row) {
         UserRow added;
         added.caption = qtag;
-        added.deviceCount = QStringLiteral("1");
-        added.deviceList = device + u';';
-        m_with.rows->addRow(std::move(added));
+        added.addDevice(device);
+        m_rows->addRow(std::move(added));
         return;
     }
-    int entries = 0;
-    for (QStringView rest(row->deviceList); !rest.isEmpty(); ++entries) {
-        const qsizetype end = rest.indexOf(u';');
-        const QStringView entry = end < 0 ? rest : rest.first(end);
-        if (entry == device)
-            return;
-        rest = end < 0 ? QStringView() : rest.sliced(end + 1);
-    }
-    row->deviceList += device + u';';
-    row->deviceCount = QString::number(entries + 1);
-    m_with.rows->rowUpdated(row);
+    if (row->addDevice(device))
+        m_rows->rowUpdated(row);
 }
 
 void ArenaUsers::userData(FieldReader reader)
@@ -191,9 +218,40 @@ void ArenaUsers::moderatorPrivileges(FieldReader reader)
     m_moderatorSet = QSet<QString>(m_moderators.cbegin(), m_moderators.cend());
 }
 
+void ArenaUsers::joinsChat(const QString &qtag)
+{
+    const int role = RoleImageOf(qtag);
+    if (UserRow *row = m_rows->FindUserRow(qtag)) {
+        row->roleImage = role;
+        row->inChat = true;
+        m_rows->rowUpdated(row);
+        return;
+    }
+    UserRow row;
+    row.caption = qtag;
+    row.roleImage = role;
+    row.inChat = true;
+    m_rows->addRow(std::move(row));
+    JoinNotice(qtag);
+}
+
+void ArenaUsers::leavesChat(const QString &qtag)
+{
+    UserRow *row = m_rows->FindUserRow(qtag);
+    if (!row)
+        return;
+    row->inChat = false;
+    if (row->inVector) {
+        m_rows->rowUpdated(row);
+        return;
+    }
+    m_rows->deleteRow(row);
+    LeaveNotice(qtag);
+}
+
 void ArenaUsers::sendForSelected(QByteArray (*command)(const QString &))
 {
-    if (const UserRow *row = m_with.rows->selectedRow(m_with.selection))
+    if (const UserRow *row = m_rows->selectedRow(m_with.userListView->selectionModel()))
         m_with.sender->SendCommand(command(row->caption));
 }
 

@@ -1,44 +1,47 @@
 #pragma once
 
 #include "field_reader.h"
+#include "subsystem.h"
 
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 
-#include <functional>
-
 class ChatLineSink;
 class CommandSender;
-class MessageDispatcher;
 class NotificationSounds;
 class QAction;
-class QItemSelectionModel;
+class QTreeView;
 class SessionControl;
 class UserListModel;
+class VectorEntry;
 
-// Who is in the current arena: presence, pings and devices of the users, the user's own QTag,
-// the privilege lists, and the moderation commands on the selected user.
-class ArenaUsers : public QObject {
+// Who is in the current arena and its chat room: the user list with presence, pings and devices,
+// the user's own QTag, the privilege lists, and the moderation commands on the selected user.
+// The chat room changes the rows only through the methods below.
+class ArenaUsers : public QObject, public Subsystem {
     Q_OBJECT
 
 public:
     struct Collaborators {
-        UserListModel *rows = nullptr;
-        QItemSelectionModel *selection = nullptr;
+        QTreeView *userListView = nullptr;
         ChatLineSink *chat = nullptr;
         NotificationSounds *sounds = nullptr;
         SessionControl *session = nullptr;
         CommandSender *sender = nullptr;
-        std::function<QString()> currentVectorPath;
+        const VectorEntry *vectors = nullptr;
         QAction *joinLog = nullptr;        // the enter and exit notices
         QAction *enterExitSound = nullptr; // the enter and exit sounds
     };
 
-    explicit ArenaUsers(Collaborators with, QObject *parent = nullptr);
+    explicit ArenaUsers(const Collaborators &with, QObject *parent = nullptr);
 
-    void registerHandlers(MessageDispatcher &dispatcher);
+    void registerHandlers(MessageDispatcher &dispatcher) override;
+    void bindActions(ActionTable &actions) override;
+    void describe(SessionSnapshot &state) const override;
+    void sessionActiveChanged(bool active) override;
 
+    UserListModel &rows() const { return *m_rows; }
     QString OwnQTag() const { return m_ownQTag; }
     QStringList ModeratorList() const { return m_moderators; }
     QStringList AdministratorList() const { return m_administrators; }
@@ -47,10 +50,11 @@ public:
     int RoleImageOf(const QString &qtag) const;
     bool IsInCurrentVector(const QString &qtag) const;
 
-    // The notice and sound for a user who got a new row by entering.
-    void JoinNotice(const QString &qtag);
-    // The notice and sound for a user whose row went because they left both arena and chat.
-    void LeaveNotice(const QString &qtag);
+    // Drops the arena part and/or the chat part of the list (UserListModel's flags).
+    void ClearUserRows(int flags);
+    // The chat room's members come and go.
+    void joinsChat(const QString &qtag);
+    void leavesChat(const QString &qtag);
 
     void KickThisUserActionExecute();
     void BanThisUserActionExecute();
@@ -60,6 +64,10 @@ public:
     static QStringList SplitPrivilegeList(const QString &text);
 
 private:
+    // The notice and sound for a user who got a new row by entering.
+    void JoinNotice(const QString &qtag);
+    // The notice and sound for a user whose row went because they left both arena and chat.
+    void LeaveNotice(const QString &qtag);
     void joinsVector(FieldReader reader);
     void leavesVector(FieldReader reader);
     void arenaPing(FieldReader reader);
@@ -70,6 +78,7 @@ private:
     void sendForSelected(QByteArray (*command)(const QString &));
 
     Collaborators m_with;
+    UserListModel *m_rows;
     QString m_ownQTag;
     QStringList m_moderators;
     QStringList m_administrators;

@@ -3,11 +3,11 @@
 #include "commands.h"
 #include "link_interfaces.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 // Light red, so that a refusal does not look like an ordinary question.
@@ -15,22 +15,14 @@ const QColor kBackground(255, 200, 200);
 } // namespace
 
 TFailedToJoinArenaForm::TFailedToJoinArenaForm(CommandSender &sender, const QPixmap &picture,
-                                               QWidget *parent)
-    : QDialog(parent, Qt::Tool)
+                                               const ErrorGuard &guard, QWidget *owner)
+    : SecondaryWindow({.name = "FailedToJoinArenaForm",
+                       .caption = QStringLiteral("Failed to Join Arena.."),
+                       .background = kBackground,
+                       .picture = picture},
+                      guard, owner)
     , m_sender(sender)
 {
-    setObjectName(QStringLiteral("FailedToJoinArenaForm"));
-    setWindowTitle(QStringLiteral("Failed to Join Arena.."));
-    QPalette look = palette();
-    look.setColor(QPalette::Window, kBackground);
-    setPalette(look);
-    setAutoFillBackground(true);
-
-    auto *image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(picture);
-    image->setFixedSize(48, 48);
-
     auto *title = new QLabel(QStringLiteral("アリーナに入れませんでした。"), this);
     QFont bold = title->font();
     bold.setBold(true);
@@ -56,19 +48,17 @@ TFailedToJoinArenaForm::TFailedToJoinArenaForm(CommandSender &sender, const QPix
     BitBtn1 = new QPushButton(QStringLiteral("Close"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(image, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(title, 0, 1);
-    layout->addWidget(VectorStaticText, 1, 1);
-    layout->addWidget(passwordLabel, 2, 1);
-    layout->addWidget(PasswordEdit, 3, 1);
+    body()->addWidget(title);
+    body()->addWidget(VectorStaticText);
+    body()->addWidget(passwordLabel);
+    body()->addWidget(PasswordEdit);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(BitBtn1);
-    layout->addLayout(buttons, 4, 0, 1, 2);
+    body()->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TFailedToJoinArenaForm::Button1Click);
+    onClicked(Button1, [this] { Button1Click(); });
     // Esc closes as "Close" does; closing only hides the dialog.
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -76,9 +66,7 @@ TFailedToJoinArenaForm::TFailedToJoinArenaForm(CommandSender &sender, const QPix
 void TFailedToJoinArenaForm::showRefused(const QString &path)
 {
     VectorStaticText->setText(path);
-    show();
-    raise();
-    activateWindow();
+    showAndRaise();
 }
 
 void TFailedToJoinArenaForm::Button1Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "secondary_window.h"
 
 class CommandSender;
 class QLabel;
@@ -8,11 +8,12 @@ class QLineEdit;
 class QPushButton;
 
 // Offers to retry entering an arena whose password was refused.
-class TFailedToJoinArenaForm : public QDialog {
+class TFailedToJoinArenaForm : public SecondaryWindow {
     Q_OBJECT
 
 public:
-    TFailedToJoinArenaForm(CommandSender &sender, const QPixmap &picture, QWidget *parent);
+    TFailedToJoinArenaForm(CommandSender &sender, const QPixmap &picture, const ErrorGuard &guard,
+                           QWidget *owner);
 
     // Shows the refused path, keeping the password typed the last time.
     void showRefused(const QString &path);

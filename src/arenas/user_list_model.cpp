@@ -109,6 +109,16 @@ void UserListModel::forgetRow(UserRow *row)
         m_byFoldedQTag.erase(bucket);
 }
 
+bool UserRow::addDevice(const QString &device)
+{
+    if (devices.contains(device))
+        return false;
+    devices.insert(device);
+    deviceList += device + u';';
+    deviceCount = QString::number(devices.size());
+    return true;
+}
+
 void UserListModel::ClearUserRows(int flags)
 {
     const bool vectorPart = flags & VectorPart;

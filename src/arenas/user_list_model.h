@@ -3,6 +3,7 @@
 #include "row_table_model.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVarLengthArray>
 
 // One user the engine reports in the current arena or its chat room.
@@ -17,8 +18,12 @@ struct UserRow {
     QString caps;
     bool inChat = false;
     bool inVector = false;
-    QString deviceList; // device ids, each followed by ';'
-    int slot = -1;      // in list order; see RowTableModel
+    QString deviceList;    // device ids, each followed by ';'
+    QSet<QString> devices; // the same ids, so a report does not walk the list
+    int slot = -1;         // in list order; see RowTableModel
+
+    // False when the row has the device already.
+    bool addDevice(const QString &device);
 };
 
 // The user list. Lookups go through an index by QTag, so a busy arena costs the same per message

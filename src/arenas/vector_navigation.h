@@ -1,64 +1,77 @@
 #pragma once
 
 #include "field_reader.h"
+#include "room_interfaces.h"
+#include "subsystem.h"
 
 #include <QObject>
 
+#include <memory>
+
 class ChatLineSink;
 class CommandSender;
-class ContactListReset;
-class MessageDispatcher;
+class ErrorGuard;
 class QAction;
-class QItemSelectionModel;
 class QLineEdit;
+class QTreeView;
+class QTreeWidget;
 class QTreeWidgetItem;
+class StateRequester;
 class TFailedToJoinArenaForm;
-class UserListModel;
 class VectorListModel;
 class VectorTree;
 
-// Moving through the arena hierarchy. Every move only asks the engine; the view changes when
-// the engine answers with the vector the user is now in.
-class VectorNavigation : public QObject {
+// Moving through the arena hierarchy: the tree, the sub-vector list, the path box. Every move
+// only asks the engine; the view changes when the engine answers with the vector the user is
+// now in.
+class VectorNavigation : public QObject, public Subsystem, public VectorEntry {
     Q_OBJECT
 
 public:
     struct Collaborators {
-        VectorTree *tree = nullptr;
-        VectorListModel *subVectors = nullptr;
-        QItemSelectionModel *subVectorSelection = nullptr;
+        QTreeWidget *vectorTreeView = nullptr;
+        QTreeView *vectorListView = nullptr;
         QLineEdit *vectorEdit = nullptr;
-        UserListModel *users = nullptr;
         CommandSender *sender = nullptr;
+        StateRequester *stateRequester = nullptr;
         ChatLineSink *chat = nullptr;
         QAction *enterExitSound = nullptr;
-        TFailedToJoinArenaForm *failedToJoin = nullptr;
-        ContactListReset *contactListReset = nullptr;
+        const ErrorGuard *guard = nullptr;
     };
 
     explicit VectorNavigation(const Collaborators &with, QObject *parent = nullptr);
+    ~VectorNavigation() override;
 
-    void registerHandlers(MessageDispatcher &dispatcher);
+    QList<StartWindowFactory> windowsAtStart() override;
+    void registerHandlers(MessageDispatcher &dispatcher) override;
+    void bindActions(ActionTable &actions) override;
+    void describe(SessionSnapshot &state) const override;
+    void sessionActiveChanged(bool active) override;
 
-    QString currentVectorPath() const;
+    VectorTree &tree() const { return *m_tree; }
+    VectorListModel &subVectors() const { return *m_subVectors; }
+    TFailedToJoinArenaForm &failedToJoinForm() const { return *m_failedToJoin; }
+
+    QString currentVectorPath() const override;
     bool ArenaCreationAllowed() const { return m_arenaCreationAllowed; }
     bool SelectingVectorNode() const { return m_selectingVectorNode; }
 
-    // Adds the path's nodes to the tree and asks to enter it; the sounds stay as they are.
-    void EnterVector(const QString &path);
+    void EnterVector(const QString &path) override;
+    void ReturnToTopLevel() override;
 
     void VectorTreeViewChange(QTreeWidgetItem *node);
     void VectorListViewDblClick();
     void GoUpVectorActionExecute();
     void RefreshActionExecute();
 
-    // Back to the top level, as when the engine reports the messenger connection.
-    void selectRootNode();
-    void clearSubVectors();
+Q_SIGNALS:
+    // The user is no longer in the arena they were in: its part of the user list goes.
+    void arenaLeft();
 
 private:
     void switchEnterExitSoundsOff();
     void enterPath(const QString &path);
+    void selectRootNode();
     void vector(FieldReader reader);
     void vectorDisallowed(FieldReader reader);
     void subVector(FieldReader reader);
@@ -67,6 +80,10 @@ private:
     void userSubVector(FieldReader reader);
 
     Collaborators m_with;
+    std::unique_ptr<VectorTree> m_tree;
+    VectorListModel *m_subVectors;
+    TFailedToJoinArenaForm *m_failedToJoin = nullptr;
+    QTreeWidgetItem *m_chosenNode = nullptr; // nodes live as long as the tree
     bool m_arenaCreationAllowed = false;
     bool m_selectingVectorNode = false;
 };

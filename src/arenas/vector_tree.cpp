@@ -1,5 +1,6 @@
 #include "vector_tree.h"
 
+#include "commands.h"
 #include "split_text.h"
 
 #include <QTreeWidget>
@@ -29,16 +30,18 @@ VectorTree::VectorTree(QTreeWidget *view, QList<QIcon> images)
     : m_view(view)
     , m_images(std::move(images))
 {
-    m_root = makeNode(QStringLiteral("General Chat"), RootNode, RootSelected);
+    m_root = makeNode(Command::kGeneralChatRoom, RootNode, RootSelected);
     m_view->addTopLevelItem(m_root);
     m_root->addChild(makeNode(QStringLiteral("Arena"), ArenaNode, ArenaSelected));
 }
 
-QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int selectedImage) const
+QIcon VectorTree::nodeIcon(int image, int selectedImage)
 {
-    auto *node = new QTreeWidgetItem(QStringList{text});
-    node->setData(0, kImageRole, image);
-    node->setData(0, kSelectedImageRole, selectedImage);
+    // Every node of a kind shares its icon: a tree of thousands draws no picture twice.
+    const int key = image * 256 + selectedImage;
+    const auto cached = m_nodeIcons.constFind(key);
+    if (cached != m_nodeIcons.cend())
+        return *cached;
     QIcon icon;
     const QIcon normal = m_images.value(image);
     const QIcon selected = m_images.value(selectedImage);
@@ -46,7 +49,16 @@ QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int select
         icon.addPixmap(normal.pixmap(size), QIcon::Normal);
         icon.addPixmap(selected.pixmap(size), QIcon::Selected);
     }
-    node->setIcon(0, icon);
+    m_nodeIcons.insert(key, icon);
+    return icon;
+}
+
+QTreeWidgetItem *VectorTree::makeNode(const QString &text, int image, int selectedImage)
+{
+    auto *node = new QTreeWidgetItem(QStringList{text});
+    node->setData(0, kImageRole, image);
+    node->setData(0, kSelectedImageRole, selectedImage);
+    node->setIcon(0, nodeIcon(image, selectedImage));
     return node;
 }
 
@@ -101,22 +113,28 @@ QTreeWidgetItem *VectorTree::addChild(QTreeWidgetItem *parent, const QString &te
            QString::localeAwareCompare(parent->child(position)->text(0), text) == 0)
         ++position;
     parent->insertChild(position, child);
-    ExpandWithDescendants(parent);
+    // The parent shows its new child. Only nodes with children are expanded, so the view keeps
+    // few expanded nodes however large the tree grows, and an insert costs the same at any size.
+    parent->setExpanded(true);
     return child;
 }
 
 void ExpandWithDescendants(QTreeWidgetItem *node)
 {
-    node->setExpanded(true);
-    for (int i = 0; i < node->childCount(); ++i)
-        ExpandWithDescendants(node->child(i));
+    QList<QTreeWidgetItem *> pending{node};
+    while (!pending.isEmpty()) {
+        QTreeWidgetItem *next = pending.takeLast();
+        next->setExpanded(true);
+        for (int i = 0; i < next->childCount(); ++i)
+            pending.append(next->child(i));
+    }
 }
 
 QString VectorTree::VectorPathOf(const QTreeWidgetItem *node)
 {
-    if (!node || !node->parent())
-        return {};
-    if (!node->parent()->parent())
-        return node->text(0);
-    return VectorPathOf(node->parent()) + kPathSeparator + node->text(0);
+    // Walked without recursion: a path may be thousands of levels deep.
+    QStringList levels;
+    for (; node && node->parent(); node = node->parent())
+        levels.prepend(node->text(0));
+    return levels.join(kPathSeparator);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -40,9 +41,11 @@ private:
     QTreeWidgetItem *walk(const QString &path, Step step) const;
     QTreeWidgetItem *childWithText(QTreeWidgetItem *parent, const QString &text) const;
     QTreeWidgetItem *addChild(QTreeWidgetItem *parent, const QString &text);
-    QTreeWidgetItem *makeNode(const QString &text, int image, int selectedImage) const;
+    QTreeWidgetItem *makeNode(const QString &text, int image, int selectedImage);
+    QIcon nodeIcon(int image, int selectedImage);
 
     QTreeWidget *m_view;
     QList<QIcon> m_images;
+    QHash<int, QIcon> m_nodeIcons;
     QTreeWidgetItem *m_root;
 };

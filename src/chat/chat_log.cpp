@@ -1,25 +1,42 @@
 #include "chat_log.h"
 
+#include "action_table.h"
+#include "chat_font_dialog.h"
 #include "clock.h"
+#include "error_guard.h"
 #include "log_file.h"
 #include "memo_lines.h"
+#include "pane_look.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFontDialog>
 #include <QPlainTextEdit>
+#include <QTimer>
 
-ChatLog::ChatLog(QPlainTextEdit *pane, ChatLogSwitches switches, LogFile &logFile,
-                 const Clock &clock, QObject *parent)
+ChatLog::ChatLog(const Collaborators &with, QObject *parent)
     : QObject(parent)
-    , m_pane(pane)
-    , m_switches(switches)
-    , m_logFile(logFile)
-    , m_clock(clock)
+    , m_with(with)
 {
+    QPlainTextEdit *pane = m_with.chatLogMemo;
     // The pane only grows; an undo history of it would only eat memory.
-    m_pane->document()->setUndoRedoEnabled(false);
-    m_pane->setFont(defaultFont());
+    pane->document()->setUndoRedoEnabled(false);
+    pane->setFont(defaultFont());
+    clearContents();
+}
+
+void ChatLog::bindActions(ActionTable &actions)
+{
+    using enum ActionId;
+    actions.setHandler(ClearContents, [this] { clearContents(); });
+    actions.setHandler(SettingFont, [this] { chooseFont(m_with.chatLogMemo->window()); });
+    // The two sound switches show a loudspeaker while on, also when a handler turns one off.
+    for (const ActionId soundSwitch : {ToggleAudioNotification, ToggleEnterExitAudioNotification})
+        actions.showCheckedStateAs(soundSwitch, kSoundOnImage, kSoundOffImage);
+}
+
+void ChatLog::sessionActiveChanged(bool active)
+{
+    ShowSessionLook({m_with.chatLogMemo}, active);
 }
 
 QFont ChatLog::defaultFont()
@@ -32,28 +49,47 @@ QFont ChatLog::defaultFont()
 
 void ChatLog::AddChatLine(const QString &text)
 {
-    const QString paneLine = m_switches.timestamps->isChecked()
-                                 ? u'[' + TimeStamp(m_clock.now().time()) + u']' + text
+    const QString paneLine = m_with.timestamps->isChecked()
+                                 ? u'[' + TimeStamp(m_with.clock->now().time()) + u']' + text
                                  : text;
-    AppendMemoLine(m_pane, paneLine);
-    if (m_switches.saveLog->isChecked())
-        m_logFile.AppendLogLine(text);
+    if (m_pendingLines.isEmpty())
+        QTimer::singleShot(0, this, &ChatLog::showPendingLines);
+    m_pendingLines.append(paneLine);
+    if (m_with.saveLog->isChecked())
+        m_with.logFile->AppendLogLine(text);
+}
+
+void ChatLog::showPendingLines()
+{
+    if (m_pendingLines.isEmpty())
+        return;
+    AppendMemoLines(m_with.chatLogMemo, m_pendingLines);
+    m_pendingLines.clear();
 }
 
 void ChatLog::clearContents()
 {
-    m_pane->clear();
+    m_pendingLines.clear();
+    m_with.chatLogMemo->clear();
 }
 
 void ChatLog::chooseFont(QWidget *dialogParent)
 {
-    auto *dialog = new QFontDialog(m_pane->font(), dialogParent);
+    QPlainTextEdit *pane = m_with.chatLogMemo;
+    auto *dialog =
+        new ChatFontDialog(pane->font(), pane->palette().color(QPalette::Text), dialogParent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFontDialog::fontSelected, this, &ChatLog::applyFont);
+    connect(dialog, &ChatFontDialog::chosen, this, [this](const QFont &font, const QColor &colour) {
+        m_with.guard->run([&] { applyFont(font, colour); });
+    });
     dialog->open();
 }
 
-void ChatLog::applyFont(const QFont &font)
+void ChatLog::applyFont(const QFont &font, const QColor &colour)
 {
-    m_pane->setFont(font);
+    QPlainTextEdit *pane = m_with.chatLogMemo;
+    pane->setFont(font);
+    QPalette look = pane->palette();
+    look.setColor(QPalette::Text, colour);
+    pane->setPalette(look);
 }

@@ -1,12 +1,16 @@
 #include "chat_room.h"
 
+#include "action_table.h"
 #include "arena_users.h"
 #include "chat_line_sink.h"
 #include "commands.h"
+#include "error_guard.h"
 #include "link_interfaces.h"
 #include "memo_lines.h"
 #include "message_dispatcher.h"
 #include "notification_sounds.h"
+#include "pane_look.h"
+#include "room_interfaces.h"
 #include "user_list_model.h"
 #include "wire_text.h"
 #include "zol_orbital_mesh_form.h"
@@ -18,15 +22,25 @@
 
 const QString ChatRoom::kOrbitalMeshSender = QStringLiteral("Zol Orbital Mesh");
 
-ChatRoom::ChatRoom(const Widgets &widgets, Collaborators with, QObject *parent)
+ChatRoom::ChatRoom(const Collaborators &with, QObject *parent)
     : QObject(parent)
-    , m_widgets(widgets)
-    , m_with(std::move(with))
+    , m_with(with)
 {
-    connect(m_widgets.input, &QLineEdit::textChanged, this, &ChatRoom::updateSendButton);
-    connect(m_widgets.input, &QLineEdit::returnPressed, this, &ChatRoom::inputReturnPressed);
-    connect(m_widgets.sendButton, &QAbstractButton::clicked, this, &ChatRoom::sendInputLine);
+    const ErrorGuard &guard = *m_with.guard;
+    connect(m_with.chatInputEdit, &QLineEdit::textChanged, this, &ChatRoom::updateSendButton);
+    connect(m_with.chatInputEdit, &QLineEdit::returnPressed, this,
+            guard.slot([this] { inputReturnPressed(); }));
+    connect(m_with.sendButton, &QAbstractButton::clicked, this,
+            guard.slot([this] { sendInputLine(); }));
     updateSendButton();
+}
+
+QList<StartWindowFactory> ChatRoom::windowsAtStart()
+{
+    return {{StartWindow::ZolOrbitalMesh, [this](QWidget *mainWindow) {
+                 m_orbitalMesh = new TZolOrbitalMeshForm(*m_with.guard, mainWindow);
+                 return m_orbitalMesh;
+             }}};
 }
 
 void ChatRoom::registerHandlers(MessageDispatcher &dispatcher)
@@ -39,36 +53,51 @@ void ChatRoom::registerHandlers(MessageDispatcher &dispatcher)
     dispatcher.registerHandler(LeavesChat, [this](FieldReader r) { leavesChat(r); });
 }
 
+void ChatRoom::bindActions(ActionTable &actions)
+{
+    actions.setHandler(ActionId::ShowOrbitalMesh, [this] { ShowOrbitalMeshActionExecute(); });
+    QAction *inputLine = actions.action(ActionId::ToggleChatInputLine);
+    actions.setHandler(ActionId::ToggleChatInputLine,
+                       [this, inputLine] { showInputLine(inputLine->isChecked()); });
+}
+
+void ChatRoom::sessionActiveChanged(bool active)
+{
+    ShowSessionLook({m_with.chatInputEdit}, active);
+    updateSendButton();
+}
+
 void ChatRoom::updateSendButton()
 {
-    m_widgets.sendButton->setEnabled(m_with.sessionActive() && !m_widgets.input->text().isEmpty());
+    m_with.sendButton->setEnabled(m_with.session->SessionActive() &&
+                                  !m_with.chatInputEdit->text().isEmpty());
 }
 
 void ChatRoom::inputReturnPressed()
 {
-    if (m_with.sessionActive())
+    if (m_with.session->SessionActive())
         sendInputLine();
 }
 
 void ChatRoom::sendInputLine()
 {
-    const QString text = m_widgets.input->text();
+    const QString text = m_with.chatInputEdit->text();
     if (text.isEmpty())
         return;
     // The line shows in the pane only when the engine sends it back.
     m_with.sender->SendCommand(Command::Chat(text));
-    m_widgets.input->clear();
+    m_with.chatInputEdit->clear();
 }
 
 void ChatRoom::showInputLine(bool shown)
 {
-    m_widgets.inputPanel->setVisible(shown);
-    ScrollToCaret(m_widgets.chatPane);
+    m_with.chatInputPanel->setVisible(shown);
+    ScrollToCaret(m_with.chatLogMemo);
 }
 
 void ChatRoom::ShowOrbitalMeshActionExecute()
 {
-    m_with.orbitalMesh->showAndRaise();
+    m_orbitalMesh->showAndRaise();
 }
 
 void ChatRoom::chat(FieldReader reader, bool withDescriptionMode)
@@ -84,10 +113,10 @@ void ChatRoom::chat(FieldReader reader, bool withDescriptionMode)
             replace = NextAnsiField(reader) == u"1";
         }
         if (replace)
-            m_with.orbitalMesh->replaceDescription(room, text);
+            m_orbitalMesh->replaceDescription(room, text);
         else
-            m_with.orbitalMesh->appendDescription(room, text);
-        m_with.orbitalMesh->showAutomatically();
+            m_orbitalMesh->appendDescription(room, text);
+        m_orbitalMesh->showAutomatically();
         return;
     }
     m_with.chat->AddChatLine(sender + QStringLiteral(": ") + text);
@@ -97,47 +126,22 @@ void ChatRoom::chat(FieldReader reader, bool withDescriptionMode)
 
 void ChatRoom::chatMode(FieldReader reader)
 {
-    if (m_with.enterExitSound->isChecked())
-        m_with.enterExitSound->trigger();
+    m_with.enterExitSound->setChecked(false);
     const QString room = NextAnsiField(reader);
-    m_with.users->ClearUserRows(UserListModel::ChatPart);
-    m_widgets.chatEdit->setText(room);
-    m_widgets.chatEdit->setCursorPosition(0);
+    m_with.arenaUsers->ClearUserRows(UserListModel::ChatPart);
+    m_with.chatEdit->setText(room);
+    m_with.chatEdit->setCursorPosition(0);
     m_with.chat->AddChatLine(QStringLiteral("Enter ") + room + u'.');
 }
 
 void ChatRoom::joinsChat(FieldReader reader)
 {
     NextField(reader); // the room: always the current one
-    const QString qtag = NextAnsiField(reader);
-    const int role = m_with.arenaUsers->RoleImageOf(qtag);
-
-    if (UserRow *row = m_with.users->FindUserRow(qtag)) {
-        row->roleImage = role;
-        row->inChat = true;
-        m_with.users->rowUpdated(row);
-        return;
-    }
-    UserRow row;
-    row.caption = qtag;
-    row.roleImage = role;
-    row.inChat = true;
-    m_with.users->addRow(std::move(row));
-    m_with.arenaUsers->JoinNotice(qtag);
+    m_with.arenaUsers->joinsChat(NextAnsiField(reader));
 }
 
 void ChatRoom::leavesChat(FieldReader reader)
 {
     NextField(reader); // the room: always the current one
-    const QString qtag = NextAnsiField(reader);
-    UserRow *row = m_with.users->FindUserRow(qtag);
-    if (!row)
-        return;
-    row->inChat = false;
-    if (row->inVector) {
-        m_with.users->rowUpdated(row);
-        return;
-    }
-    m_with.users->deleteRow(row);
-    m_with.arenaUsers->LeaveNotice(qtag);
+    m_with.arenaUsers->leavesChat(NextAnsiField(reader));
 }

@@ -1,58 +1,57 @@
 #pragma once
 
 #include "field_reader.h"
+#include "subsystem.h"
 
 #include <QObject>
-
-#include <functional>
 
 class ArenaUsers;
 class ChatLineSink;
 class CommandSender;
-class MessageDispatcher;
+class ErrorGuard;
 class NotificationSounds;
 class QAbstractButton;
 class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
+class SessionControl;
 class TZolOrbitalMeshForm;
-class UserListModel;
 
 // The chat room the engine keeps the user in: its traffic into the chat pane, its members into
 // the user list, its descriptions into the orbital-mesh window, and the input line out.
-class ChatRoom : public QObject {
+class ChatRoom : public QObject, public Subsystem {
     Q_OBJECT
 
 public:
-    struct Widgets {
-        QLineEdit *chatEdit = nullptr;
-        QLineEdit *input = nullptr;
-        QAbstractButton *sendButton = nullptr;
-        QWidget *inputPanel = nullptr;
-        QPlainTextEdit *chatPane = nullptr;
-    };
     struct Collaborators {
+        QLineEdit *chatEdit = nullptr;
+        QLineEdit *chatInputEdit = nullptr;
+        QAbstractButton *sendButton = nullptr;
+        QWidget *chatInputPanel = nullptr;
+        QPlainTextEdit *chatLogMemo = nullptr; // scrolled when the input line comes or goes
         ChatLineSink *chat = nullptr;
         NotificationSounds *sounds = nullptr;
-        UserListModel *users = nullptr;
         ArenaUsers *arenaUsers = nullptr;
         CommandSender *sender = nullptr;
-        TZolOrbitalMeshForm *orbitalMesh = nullptr;
-        std::function<bool()> sessionActive;
+        const SessionControl *session = nullptr;
         QAction *chatSound = nullptr;      // chat and private-message sounds
         QAction *enterExitSound = nullptr; // enter and exit sounds
-        QAction *joinLog = nullptr;        // enter and exit notices
+        const ErrorGuard *guard = nullptr;
     };
 
-    ChatRoom(const Widgets &widgets, Collaborators with, QObject *parent = nullptr);
+    explicit ChatRoom(const Collaborators &with, QObject *parent = nullptr);
 
-    void registerHandlers(MessageDispatcher &dispatcher);
+    QList<StartWindowFactory> windowsAtStart() override;
+    void registerHandlers(MessageDispatcher &dispatcher) override;
+    void bindActions(ActionTable &actions) override;
+    void sessionActiveChanged(bool active) override;
+
+    TZolOrbitalMeshForm &orbitalMeshForm() const { return *m_orbitalMesh; }
 
     void sendInputLine();
     // The send button is usable while a session is active and there is something to send.
     void updateSendButton();
-    // After ToggleChatInputLineAction flipped its state.
     void showInputLine(bool shown);
     void ShowOrbitalMeshActionExecute();
 
@@ -65,6 +64,6 @@ private:
     void joinsChat(FieldReader reader);
     void leavesChat(FieldReader reader);
 
-    Widgets m_widgets;
     Collaborators m_with;
+    TZolOrbitalMeshForm *m_orbitalMesh = nullptr;
 };

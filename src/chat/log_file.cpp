@@ -1,6 +1,7 @@
 #include "log_file.h"
 
 #include "clock.h"
+#include "line_breaks.h"
 
 #include <QDir>
 
@@ -15,12 +16,11 @@ namespace {
 const QString kLineBreak = QStringLiteral("\r\n");
 
 // Every line break of the text becomes CR LF, the line end of the log.
-QString withCrLf(QString text)
+QString withCrLf(const QString &text)
 {
-    text.replace(kLineBreak, QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(u'\n', kLineBreak);
-    return text;
+    QString lines = WithLineFeeds(text);
+    lines.replace(u'\n', kLineBreak);
+    return lines;
 }
 
 [[noreturn]] void fail(const QString &what, const QString &path, int code)
@@ -38,6 +38,11 @@ void makeFolder(const QString &folder)
         return;
     // Parents are missing (a first run, or the folder was deleted meanwhile).
     QDir().mkpath(folder);
+}
+
+int openForAppending(const QByteArray &path)
+{
+    return ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
 }
 
 } // namespace
@@ -70,13 +75,17 @@ void LogFile::AppendLogLine(const QString &text)
         fail(QStringLiteral("cannot write the chat log"), QStringLiteral("(no data folder)"),
              ENOENT);
 
-    makeFolder(folder());
     const QString path = pathFor(now.date());
     const QByteArray line =
         (u'[' + TimeStamp(now.time()) + u']' + withCrLf(text) + kLineBreak).toUtf8();
 
     const QByteArray encodedPath = QFile::encodeName(path);
-    const int fd = ::open(encodedPath.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    int fd = openForAppending(encodedPath);
+    if (fd < 0 && errno == ENOENT) {
+        // The folder is made when it is missing, not looked for before every line.
+        makeFolder(folder());
+        fd = openForAppending(encodedPath);
+    }
     if (fd < 0)
         fail(QStringLiteral("cannot open the chat log"), path, errno);
     qsizetype written = 0;

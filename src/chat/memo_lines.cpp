@@ -1,5 +1,7 @@
 #include "memo_lines.h"
 
+#include "line_breaks.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -7,26 +9,40 @@
 
 namespace {
 
-QString withPaneBreaks(QString text)
+QString withPaneBreaks(const QString &text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    while (text.endsWith(u'\n'))
-        text.chop(1);
-    return text;
+    QString line = WithLineFeeds(text);
+    while (line.endsWith(u'\n'))
+        line.chop(1);
+    return line;
 }
 
 } // namespace
 
 void AppendMemoLine(QPlainTextEdit *pane, const QString &text)
 {
-    const QString line = withPaneBreaks(text);
-    if (line.isEmpty())
-        return;
+    AppendMemoLines(pane, {text});
+}
+
+void AppendMemoLines(QPlainTextEdit *pane, const QStringList &texts)
+{
     QTextDocument *document = pane->document();
+    QString added;
+    bool lineOpen = !document->lastBlock().text().isEmpty();
+    for (const QString &text : texts) {
+        const QString line = withPaneBreaks(text);
+        if (line.isEmpty())
+            continue;
+        if (lineOpen)
+            added += u'\n';
+        added += line;
+        lineOpen = true;
+    }
+    if (added.isEmpty())
+        return;
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(document->lastBlock().text().isEmpty() ? line : u'\n' + line);
+    cursor.insertText(added);
     ScrollToCaret(pane);
 }
 

@@ -1,5 +1,6 @@
 #include "zol_orbital_mesh_form.h"
 
+#include "line_breaks.h"
 #include "memo_lines.h"
 
 #include <QCheckBox>
@@ -9,29 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QColor kPaleYellow(255, 255, 160);
-
-QString withLineBreaks(QString text)
+TZolOrbitalMeshForm::TZolOrbitalMeshForm(const ErrorGuard &guard, QWidget *owner)
+    : SecondaryWindow({.name = "ZolOrbitalMeshForm", .caption = QStringLiteral("Zol Orbital Mesh")},
+                      guard, owner)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-} // namespace
-
-TZolOrbitalMeshForm::TZolOrbitalMeshForm(QWidget *parent)
-    : QDialog(parent, Qt::Tool)
-{
-    setObjectName(QStringLiteral("ZolOrbitalMeshForm"));
-    setWindowTitle(QStringLiteral("Zol Orbital Mesh"));
     resize(424, 221);
-    QPalette look = palette();
-    look.setColor(QPalette::Window, kPaleYellow);
-    setPalette(look);
-    setAutoFillBackground(true);
 
     VectorEdit = new QLineEdit(this);
     VectorEdit->setObjectName(QStringLiteral("VectorEdit"));
@@ -56,7 +39,7 @@ TZolOrbitalMeshForm::TZolOrbitalMeshForm(QWidget *parent)
     CloseBitBtn->setAutoDefault(true);
     connect(CloseBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *layout = new QVBoxLayout(this);
+    QVBoxLayout *layout = body();
     layout->addWidget(VectorEdit);
     layout->addWidget(MesseageMemo, 1);
     auto *bottom = new QHBoxLayout;
@@ -69,7 +52,7 @@ TZolOrbitalMeshForm::TZolOrbitalMeshForm(QWidget *parent)
 void TZolOrbitalMeshForm::replaceDescription(const QString &room, const QString &text)
 {
     VectorEdit->setText(room);
-    MesseageMemo->setPlainText(withLineBreaks(text));
+    MesseageMemo->setPlainText(WithLineFeeds(text));
 }
 
 void TZolOrbitalMeshForm::appendDescription(const QString &room, const QString &text)
@@ -82,11 +65,4 @@ void TZolOrbitalMeshForm::showAutomatically()
 {
     if (!AutoShowCheckBox->isChecked() && !isVisible())
         showAndRaise();
-}
-
-void TZolOrbitalMeshForm::showAndRaise()
-{
-    show();
-    raise();
-    activateWindow();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "secondary_window.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -8,17 +8,16 @@ class QPlainTextEdit;
 class QPushButton;
 
 // Shows the last room description the engine sent.
-class TZolOrbitalMeshForm : public QDialog {
+class TZolOrbitalMeshForm : public SecondaryWindow {
     Q_OBJECT
 
 public:
-    explicit TZolOrbitalMeshForm(QWidget *parent);
+    TZolOrbitalMeshForm(const ErrorGuard &guard, QWidget *owner);
 
     void replaceDescription(const QString &room, const QString &text);
     void appendDescription(const QString &room, const QString &text);
     // A new description brings the window up unless the user asked it not to.
     void showAutomatically();
-    void showAndRaise();
 
     QLineEdit *VectorEdit;
     QPlainTextEdit *MesseageMemo;

@@ -34,7 +34,7 @@ QByteArray GetProfile(const QString &qtag);
 QByteArray Avatar(const QString &qtag);
 QByteArray GetMetrics();
 
-// The room name the engine knows the top level's chat by.
-inline constexpr char kGeneralChatRoom[] = "General Chat";
+// The room the engine knows the top level's chat by, and the caption of the tree's top node.
+inline const QString kGeneralChatRoom = QStringLiteral("General Chat");
 
 } // namespace Command

@@ -7,31 +7,36 @@ constexpr int kActivityFrames = 8;
 constexpr int kIdleEngineImage = 0;
 } // namespace
 
-EngineLink::EngineLink(const EngineAddress &engine, QObject *parent)
+EngineLink::EngineLink(const EngineAddress &engine, UdpEndpoint::ReceiveBatch receiveBatch,
+                       QObject *parent)
     : QObject(parent)
     , m_dispatcher([this] { AdvanceActivity(); })
-    , m_endpoint(engine.host, engine.port,
-                 [this](const QByteArray &datagram) { m_dispatcher.IdUDPServer1UDPRead(datagram); })
+    , m_endpoint(
+          engine.host, engine.port,
+          [this](const QByteArray &datagram) { m_dispatcher.IdUDPServer1UDPRead(datagram); },
+          std::move(receiveBatch))
 {
     registerHandlers();
-}
-
-void EngineLink::setCollaborators(const Collaborators &collaborators)
-{
-    m_with = collaborators;
 }
 
 void EngineLink::registerHandlers()
 {
     m_dispatcher.registerHandler(MessageKind::EngineHere, [this](FieldReader) { engineHere(); });
-    m_dispatcher.registerHandler(MessageKind::EngineInUse, [this](FieldReader) { engineInUse(); });
-    m_dispatcher.registerHandler(MessageKind::Attach, [this](FieldReader) { attached(); });
-    m_dispatcher.registerHandler(MessageKind::Detach, [this](FieldReader) { detached(); });
+    m_dispatcher.registerHandler(MessageKind::EngineInUse,
+                                 [this](FieldReader) { Q_EMIT engineInUse(); });
+    m_dispatcher.registerHandler(MessageKind::Attach, [this](FieldReader) { attach(); });
+    m_dispatcher.registerHandler(MessageKind::Detach, [this](FieldReader) { detach(); });
 }
 
 void EngineLink::SendCommand(const QByteArray &command)
 {
     m_endpoint.send(command);
+}
+
+void EngineLink::RequestState()
+{
+    SendCommand(Command::GetState());
+    Q_EMIT stateRequested();
 }
 
 void EngineLink::mainWindowShown()
@@ -53,16 +58,25 @@ void EngineLink::SearchEngine()
     SendCommand(Command::Discover());
 }
 
+void EngineLink::TakeOver()
+{
+    SendCommand(Command::TakeOver());
+}
+
 void EngineLink::AdvanceActivity()
 {
     m_activityStep = m_activityStep >= kActivityFrames ? 1 : m_activityStep + 1;
     UpdateEngineIcon();
 }
 
+int EngineLink::engineImage() const
+{
+    return m_engineAttached ? m_activityStep : kIdleEngineImage;
+}
+
 void EngineLink::UpdateEngineIcon()
 {
-    if (m_with.engineIcon)
-        m_with.engineIcon->showEngineImage(m_engineAttached ? m_activityStep : kIdleEngineImage);
+    Q_EMIT engineImageChanged(engineImage());
 }
 
 void EngineLink::engineHere()
@@ -70,34 +84,16 @@ void EngineLink::engineHere()
     SendCommand(Command::Attach());
 }
 
-void EngineLink::engineInUse()
-{
-    if (!m_with.takeOverPrompt)
-        return;
-    m_with.takeOverPrompt->askTakeOver([this](bool takeOver) {
-        if (takeOver)
-            SendCommand(Command::TakeOver());
-    });
-}
-
-void EngineLink::attached()
+void EngineLink::attach()
 {
     m_engineAttached = true;
-    if (m_with.statusIcon)
-        m_with.statusIcon->UpdateStatusIcon();
-    if (m_with.session)
-        m_with.session->SetSessionActive(false);
+    Q_EMIT attached();
     SendCommand(Command::Caps());
-    SendCommand(Command::GetState());
-    if (m_with.contactListReset)
-        m_with.contactListReset->setContactListResetPending();
+    RequestState();
 }
 
-void EngineLink::detached()
+void EngineLink::detach()
 {
     m_engineAttached = false;
-    if (m_with.statusIcon)
-        m_with.statusIcon->UpdateStatusIcon();
-    if (m_with.session)
-        m_with.session->SetSessionActive(false);
+    Q_EMIT detached();
 }

@@ -16,51 +16,58 @@ struct EngineAddress {
 };
 
 // The link to the engine: sending, receiving and dispatching, and the handshake by which the
-// front-end finds the engine, is attached, takes it over and lets it go.
-class EngineLink : public QObject, public CommandSender {
+// front-end finds the engine, is attached, takes it over and lets it go. It knows none of the
+// parts of the window: it tells what happened, and the parts that care react.
+class EngineLink : public QObject, public CommandSender, public StateRequester {
     Q_OBJECT
 
 public:
-    struct Collaborators {
-        SessionControl *session = nullptr;
-        StatusIconControl *statusIcon = nullptr;
-        EngineIconView *engineIcon = nullptr;
-        TakeOverPrompt *takeOverPrompt = nullptr;
-        ContactListReset *contactListReset = nullptr;
-    };
-
-    explicit EngineLink(const EngineAddress &engine, QObject *parent = nullptr);
-
-    void setCollaborators(const Collaborators &collaborators);
+    // receiveBatch: left empty, the socket is read as usual (see UdpEndpoint).
+    explicit EngineLink(const EngineAddress &engine, UdpEndpoint::ReceiveBatch receiveBatch = {},
+                        QObject *parent = nullptr);
 
     MessageDispatcher &dispatcher() { return m_dispatcher; }
     const UdpEndpoint &endpoint() const { return m_endpoint; }
 
     void SendCommand(const QByteArray &command) override;
+    // Sends GETSTATE, then tells stateRequested.
+    void RequestState() override;
 
     bool EngineAttached() const { return m_engineAttached; }
     int ActivityStep() const { return m_activityStep; }
     bool FirstShow() const { return m_firstShow; }
+    // The picture the engine icon shows now: the activity step while attached, else idle.
+    int engineImage() const;
 
     // Window events of the handshake.
     void mainWindowShown();
     void mainWindowClosing();
     void SearchEngine();
+    // The user's answer to engineInUse.
+    void TakeOver();
 
     void AdvanceActivity();
     void UpdateEngineIcon();
 
+Q_SIGNALS:
+    // EngineAttached has just become true; CAPS and GETSTATE follow once every receiver is done.
+    void attached();
+    void detached();
+    // Another front-end holds the engine: the user is to be asked whether to take it over.
+    void engineInUse();
+    // GETSTATE went out: the engine reports its whole state again, the contacts among it.
+    void stateRequested();
+    void engineImageChanged(int imageIndex);
+
 private:
     void registerHandlers();
     void engineHere();
-    void engineInUse();
-    void attached();
-    void detached();
+    void attach();
+    void detach();
 
     bool m_engineAttached = false;
     int m_activityStep = 0;
     bool m_firstShow = true;
-    Collaborators m_with;
     MessageDispatcher m_dispatcher;
     UdpEndpoint m_endpoint;
 };

@@ -274,7 +274,7 @@ void TestMainWindow::runsNoDisabledActionFromCode()
 {
     FormFixture fixture;
     fixture.trigger(ActionId::Login); // detached: Login is not enabled
-    QVERIFY(!fixture.form().loginForm().isVisible());
+    QVERIFY(!fixture.form().rooms().session().loginForm().isVisible());
     fixture.trigger(ActionId::Refresh);
     QCOMPARE(fixture.sent(), QByteArrayList{});
 }

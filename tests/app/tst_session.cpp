@@ -51,7 +51,7 @@ void TestSession::greysThePanesWithoutASession()
     QFETCH(bool, active);
 
     FormFixture fixture;
-    fixture.form().session().SetSessionActive(active);
+    fixture.form().rooms().session().SetSessionActive(active);
 
     const QColor expected =
         QApplication::palette().color(active ? QPalette::Base : QPalette::Button);
@@ -60,7 +60,7 @@ void TestSession::greysThePanesWithoutASession()
         QCOMPARE(fixture.find<QWidget>(pane)->palette().color(QPalette::Base), expected);
     QCOMPARE(fixture.find<QWidget>("VectorTreeView")->isEnabled(), active);
     QVERIFY(fixture.find<QWidget>("UserListView")->isEnabled());
-    QCOMPARE(fixture.form().session().SessionActive(), active);
+    QCOMPARE(fixture.form().rooms().session().SessionActive(), active);
 }
 
 void TestSession::enablesSendOnlyInASessionWithInput_data()
@@ -82,7 +82,7 @@ void TestSession::enablesSendOnlyInASessionWithInput()
 
     FormFixture fixture;
     fixture.find<QLineEdit>("ChatInputEdit")->setText(input);
-    fixture.form().session().SetSessionActive(active);
+    fixture.form().rooms().session().SetSessionActive(active);
     QCOMPARE(fixture.find<QAbstractButton>("SendChatInputSpeedButton")->isEnabled(), enabled);
 }
 
@@ -115,7 +115,7 @@ void TestSession::followsTheSessionMessages()
     FormFixture fixture;
     for (const QByteArray &message : messages)
         fixture.receive(message);
-    QCOMPARE(fixture.form().session().SessionActive(), active);
+    QCOMPARE(fixture.form().rooms().session().SessionActive(), active);
 }
 
 void TestSession::offersTheEngineCredentials_data()
@@ -141,7 +141,7 @@ void TestSession::offersTheEngineCredentials()
     QFETCH(QString, password);
 
     FormFixture fixture;
-    TLoginForm &login = fixture.form().loginForm();
+    TLoginForm &login = fixture.form().rooms().session().loginForm();
     login.PasswordEdit->setText(QStringLiteral("typed before"));
     fixture.receive("ZOL_CLIENT_ATTACH;");
     fixture.receive(message);
@@ -159,7 +159,7 @@ void TestSession::offersTheEngineCredentials()
 void TestSession::showsTheStatusTextAndHints()
 {
     FormFixture fixture;
-    Session &session = fixture.form().session();
+    Session &session = fixture.form().rooms().session();
     fixture.receive("ZOL_CLIENT_STATUS;\xe6\x8e\xa5\xe7\xb6\x9a\xe4\xb8\xad;"); // 接続中, UTF-8
 
     QCOMPARE(session.StatusText(), QStringLiteral("接続中"));
@@ -208,9 +208,10 @@ void TestSession::returnsToTheTopLevelForTheMessenger()
     fixture.receive("ZOL_CLIENT_CONNECTED_MESSENGER;");
 
     QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-    QCOMPARE(fixture.form().subVectors().rowCount(), 0);
-    QCOMPARE(fixture.form().users().rowCount(), 1);
-    QCOMPARE(fixture.form().users().rowAt(0)->caption, QStringLiteral("chatting"));
+    QCOMPARE(fixture.form().rooms().navigation().subVectors().rowCount(), 0);
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowCount(), 1);
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowAt(0)->caption,
+             QStringLiteral("chatting"));
     QCOMPARE(fixture.sent(), sent);
 }
 
@@ -240,7 +241,7 @@ void TestSession::engineIconActsByState()
     fixture.sent();
     fixture.trigger(ActionId::QuorlZolIcon);
     QCOMPARE(fixture.sent(), sent);
-    QCOMPARE(fixture.form().loginForm().isVisible(), loginShown);
+    QCOMPARE(fixture.form().rooms().session().loginForm().isVisible(), loginShown);
 }
 
 void TestSession::statusIconShowsTheLinkState()
@@ -279,7 +280,7 @@ void TestSession::signsInWithWhateverWasTyped()
     fixture.receive("ZOL_CLIENT_ATTACH;");
     fixture.sent();
     fixture.trigger(ActionId::Login);
-    TLoginForm &login = fixture.form().loginForm();
+    TLoginForm &login = fixture.form().rooms().session().loginForm();
     QVERIFY(login.isVisible());
     QCOMPARE(login.focusWidget(), login.QTagEdit);
     QCOMPARE(login.PasswordEdit->echoMode(), QLineEdit::Password);
@@ -289,7 +290,7 @@ void TestSession::signsInWithWhateverWasTyped()
     QTest::keyClick(login.PasswordEdit, Qt::Key_Return);
     QCOMPARE(fixture.sent(), QByteArrayList{"ZOL_CLIENT_LOGIN;;;"});
     QVERIFY(!login.isVisible());
-    QVERIFY(!fixture.form().session().SessionActive());
+    QVERIFY(!fixture.form().rooms().session().SessionActive());
 
     fixture.trigger(ActionId::Login);
     QTest::keyClicks(login.QTagEdit, QStringLiteral("alice"));

@@ -101,7 +101,7 @@ void TestUserList::keepsRowsWhileInArenaOrChat()
     fixture.logIn();
     for (const QByteArray &message : messages)
         fixture.receive("ZOL_CLIENT_" + message);
-    QCOMPARE(rowsOf(fixture.form().users()), rows);
+    QCOMPARE(rowsOf(fixture.form().rooms().arenaUsers().rows()), rows);
 }
 
 void TestUserList::clearsPartsOfTheList_data()
@@ -136,7 +136,7 @@ void TestUserList::clearsPartsOfTheList()
 
     fixture.receive("ZOL_CLIENT_" + move);
 
-    QCOMPARE(rowsOf(fixture.form().users()), rows);
+    QCOMPARE(rowsOf(fixture.form().rooms().arenaUsers().rows()), rows);
     QCOMPARE(fixture.sounds.played, QStringList{});
     if (!move.startsWith("CHATMODE"))
         QCOMPARE(fixture.chatText(), chatBefore);
@@ -193,7 +193,7 @@ void TestUserList::announcesNewcomersAndLeavers()
     FormFixture fixture;
     fixture.logIn(QStringLiteral("me"));
     fixture.receive("ZOL_CLIENT_VECTOR;" + path.toLatin1() + ";0;");
-    fixture.form().chatLog().clearContents();
+    fixture.form().rooms().chatLog().clearContents();
     if (joinLog)
         fixture.trigger(ActionId::ToggleVectorJoinLog);
     if (sounds)
@@ -225,14 +225,14 @@ void TestUserList::splitsPrivilegeLists()
     FormFixture fixture;
     fixture.receive("ZOL_CLIENT_MODERATOR_PRIVILEGES;ignored;" + text.toLatin1() + ";");
     fixture.receive("ZOL_CLIENT_ADMIN_PRIVILEGES;" + text.toLatin1() + ";");
-    QCOMPARE(fixture.form().arenaUsers().ModeratorList(), entries);
-    QCOMPARE(fixture.form().arenaUsers().AdministratorList(), entries);
+    QCOMPARE(fixture.form().rooms().arenaUsers().ModeratorList(), entries);
+    QCOMPARE(fixture.form().rooms().arenaUsers().AdministratorList(), entries);
 }
 
 void TestUserList::comparesPrivilegesExactly()
 {
     FormFixture fixture;
-    ArenaUsers &users = fixture.form().arenaUsers();
+    ArenaUsers &users = fixture.form().rooms().arenaUsers();
     fixture.receive("ZOL_CLIENT_ADMIN_PRIVILEGES;a/b;");
     QVERIFY(users.IsAdministrator(QStringLiteral("a")));
     QVERIFY(!users.IsAdministrator(QStringLiteral("A")));
@@ -247,7 +247,7 @@ void TestUserList::findsRowsInListOrder()
 {
     FormFixture fixture;
     fixture.logIn();
-    UserListModel &rows = fixture.form().users();
+    UserListModel &rows = fixture.form().rooms().arenaUsers().rows();
     fixture.receive("ZOL_CLIENT_JOINS_VECTOR;zed;");
     fixture.receive("ZOL_CLIENT_REMOTE_ARENA_DEVICE;Zed;d1;");
     QCOMPARE(rows.FindUserRow(QStringLiteral("ZED"))->caption, QStringLiteral("zed"));
@@ -262,9 +262,9 @@ void TestUserList::findsRowsInListOrder()
     QCOMPARE(rows.FindUserRow(QStringLiteral("zed"))->caption, QStringLiteral("Zed"));
 
     // The arena test looks at the last exact match.
-    QVERIFY(fixture.form().arenaUsers().IsInCurrentVector(QStringLiteral("zed")));
-    QVERIFY(!fixture.form().arenaUsers().IsInCurrentVector(QStringLiteral("Zed")));
-    QVERIFY(!fixture.form().arenaUsers().IsInCurrentVector(QStringLiteral("nobody")));
+    QVERIFY(fixture.form().rooms().arenaUsers().IsInCurrentVector(QStringLiteral("zed")));
+    QVERIFY(!fixture.form().rooms().arenaUsers().IsInCurrentVector(QStringLiteral("Zed")));
+    QVERIFY(!fixture.form().rooms().arenaUsers().IsInCurrentVector(QStringLiteral("nobody")));
 }
 
 void TestUserList::keepsTheRowOfAStatusThatIsNoNumber()
@@ -275,7 +275,7 @@ void TestUserList::keepsTheRowOfAStatusThatIsNoNumber()
     fixture.receive("ZOL_CLIENT_ARENA_PING;bob;20;hosting;3;04;");
     fixture.receive("ZOL_CLIENT_ARENA_PING;new;30;x;1;01;");
     fixture.receive("ZOL_CLIENT_JOINS_VECTOR;after;");
-    QCOMPARE(rowsOf(fixture.form().users()),
+    QCOMPARE(rowsOf(fixture.form().rooms().arenaUsers().rows()),
              (QStringList{"bob|-1|20|hosting|5|3||04||", "new|-1|30|x|-1|1||01||",
                           "after|-1|||-1||||V|"}));
 }
@@ -314,7 +314,7 @@ void TestUserList::moderatesTheSelectedUser()
     fixture.receive("ZOL_CLIENT_JOINS_VECTOR;bob;");
     if (select)
         fixture.find<QTreeView>("UserListView")
-            ->setCurrentIndex(fixture.form().users().index(0, 0));
+            ->setCurrentIndex(fixture.form().rooms().arenaUsers().rows().index(0, 0));
     fixture.sent();
     fixture.trigger(action);
     QCOMPARE(fixture.sent(), sent);
@@ -327,11 +327,12 @@ void TestUserList::keepsTheSelectionWhenTheArenaChanges()
     for (const char *message : {"JOINS_VECTOR;gone;", "JOINS_CHAT;r;stays;", "JOINS_VECTOR;stays;"})
         fixture.receive(QByteArray("ZOL_CLIENT_") + message);
     auto *view = fixture.find<QTreeView>("UserListView");
-    view->setCurrentIndex(fixture.form().users().index(1, 0));
+    view->setCurrentIndex(fixture.form().rooms().arenaUsers().rows().index(1, 0));
     fixture.receive("ZOL_CLIENT_VECTOR;Arena/Other;0;");
-    QCOMPARE(fixture.form().users().rowCount(), 1);
-    QCOMPARE(fixture.form().users().selectedRow(view->selectionModel())->caption,
-             QStringLiteral("stays"));
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowCount(), 1);
+    QCOMPARE(
+        fixture.form().rooms().arenaUsers().rows().selectedRow(view->selectionModel())->caption,
+        QStringLiteral("stays"));
 }
 
 QTEST_MAIN(TestUserList)

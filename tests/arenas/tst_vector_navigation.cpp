@@ -95,7 +95,7 @@ void TestVectorNavigation::entersWhatTheEngineReports()
 
     FormFixture fixture;
     fixture.logIn();
-    VectorTree &tree = fixture.form().vectorTree();
+    VectorTree &tree = fixture.form().rooms().navigation().tree();
     tree.EnsureVectorNode(QStringLiteral("Arena/PSP"));
     QTreeWidget *view = tree.view();
     view->setCurrentItem(selectedBefore.isEmpty() ? tree.root()
@@ -111,10 +111,10 @@ void TestVectorNavigation::entersWhatTheEngineReports()
 
     QCOMPARE(fixture.find<QLineEdit>("VectorEdit")->text(), edit);
     QCOMPARE(VectorTree::VectorPathOf(view->currentItem()), selectedAfter);
-    QCOMPARE(fixture.form().navigation().ArenaCreationAllowed(), creationAllowed);
-    QCOMPARE(fixture.form().subVectors().rowCount(), 0);
-    QCOMPARE(fixture.form().users().rowCount(), 0);
-    QVERIFY(!fixture.form().navigation().SelectingVectorNode());
+    QCOMPARE(fixture.form().rooms().navigation().ArenaCreationAllowed(), creationAllowed);
+    QCOMPARE(fixture.form().rooms().navigation().subVectors().rowCount(), 0);
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowCount(), 0);
+    QVERIFY(!fixture.form().rooms().navigation().SelectingVectorNode());
     QCOMPARE(fixture.sent(), sent);
 }
 
@@ -160,20 +160,21 @@ void TestVectorNavigation::asksForVectorsByTreeListAndGoUp()
                     ";2;0;x;4;");
     fixture.sent();
     auto *list = fixture.find<QTreeView>("VectorListView");
-    VectorNavigation &navigation = fixture.form().navigation();
+    VectorNavigation &navigation = fixture.form().rooms().navigation();
 
     if (how == u"go up") {
         fixture.trigger(ActionId::GoUpVector);
     } else if (how.startsWith(u"double-click")) {
         if (how == u"double-click")
-            list->setCurrentIndex(fixture.form().subVectors().index(0, 0));
+            list->setCurrentIndex(fixture.form().rooms().navigation().subVectors().index(0, 0));
         navigation.VectorListViewDblClick();
     } else if (how == u"tree") {
-        fixture.form().vectorTree().view()->setCurrentItem(
-            fixture.form().vectorTree().EnsureVectorNode(QStringLiteral("Arena/PSP/Action")));
+        fixture.form().rooms().navigation().tree().view()->setCurrentItem(
+            fixture.form().rooms().navigation().tree().EnsureVectorNode(
+                QStringLiteral("Arena/PSP/Action")));
     } else {
         navigation.EnterVector(QStringLiteral("A/B"));
-        QVERIFY(fixture.form().vectorTree().FindVectorNode(QStringLiteral("A/B")));
+        QVERIFY(fixture.form().rooms().navigation().tree().FindVectorNode(QStringLiteral("A/B")));
     }
     QCOMPARE(fixture.sent(), sent);
 }
@@ -203,11 +204,12 @@ void TestVectorNavigation::switchesTheEnterExitSoundsOffWhenMoving()
     if (how == u"VECTOR")
         fixture.receive("ZOL_CLIENT_VECTOR;Arena/PSP;0;");
     else if (how == u"tree")
-        fixture.form().vectorTree().view()->setCurrentItem(fixture.form().vectorTree().root());
+        fixture.form().rooms().navigation().tree().view()->setCurrentItem(
+            fixture.form().rooms().navigation().tree().root());
     else if (how == u"go up")
         fixture.trigger(ActionId::GoUpVector);
     else
-        fixture.form().navigation().EnterVector(QStringLiteral("Arena/PSP"));
+        fixture.form().rooms().navigation().EnterVector(QStringLiteral("Arena/PSP"));
 
     QCOMPARE(fixture.action(ActionId::ToggleEnterExitAudioNotification)->isChecked(), stillOn);
     QCOMPARE(fixture.form().actions().imageIndex(ActionId::ToggleEnterExitAudioNotification),
@@ -269,11 +271,12 @@ void TestVectorNavigation::listsSubVectors()
     fixture.receive("ZOL_CLIENT_VECTOR;Arena/PSP;0;");
     for (const QByteArray &message : messages)
         fixture.receive(message);
-    QCOMPARE(rowsOf(fixture.form().subVectors()), rows);
+    QCOMPARE(rowsOf(fixture.form().rooms().navigation().subVectors()), rows);
     if (treeNode) {
         FieldReader reader{messages.first(), 0};
         NextField(reader);
-        QVERIFY(fixture.form().vectorTree().FindVectorNode(QString::fromUtf8(NextField(reader))));
+        QVERIFY(fixture.form().rooms().navigation().tree().FindVectorNode(
+            QString::fromUtf8(NextField(reader))));
     }
 }
 
@@ -285,10 +288,10 @@ void TestVectorNavigation::sortsByAColumnClicked()
     for (const char *row : {"c;10", "a;9", "b;100"})
         fixture.receive("ZOL_CLIENT_SUB_VECTOR;Arena/" + QByteArray(row) + ";0;x;0;");
     auto *list = fixture.find<QTreeView>("VectorListView");
-    list->setCurrentIndex(fixture.form().subVectors().index(0, 0)); // "c"
+    list->setCurrentIndex(fixture.form().rooms().navigation().subVectors().index(0, 0)); // "c"
     const auto captions = [&] {
         QStringList names;
-        for (const QString &row : rowsOf(fixture.form().subVectors()))
+        for (const QString &row : rowsOf(fixture.form().rooms().navigation().subVectors()))
             names.append(row.section(u'|', 0, 0));
         return names;
     };
@@ -300,14 +303,15 @@ void TestVectorNavigation::sortsByAColumnClicked()
     emit list->header()->sectionClicked(0);
     QCOMPARE(captions(), (QStringList{"a", "b", "c"}));
     // The selection moves with its row.
-    QCOMPARE(fixture.form().subVectors().rowAt(list->currentIndex())->caption, QStringLiteral("c"));
+    QCOMPARE(fixture.form().rooms().navigation().subVectors().rowAt(list->currentIndex())->caption,
+             QStringLiteral("c"));
 }
 
 void TestVectorNavigation::retriesARefusedPassword()
 {
     FormFixture fixture;
     fixture.logIn();
-    TFailedToJoinArenaForm &dialog = fixture.form().failedToJoinForm();
+    TFailedToJoinArenaForm &dialog = fixture.form().rooms().navigation().failedToJoinForm();
     fixture.receive("ZOL_CLIENT_VECTOR_DISALLOWED;Arena/x;The supplied password was rejected.;");
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.VectorStaticText->text(), QStringLiteral("Arena/x"));
@@ -332,7 +336,7 @@ void TestVectorNavigation::reportsOtherRefusalsInTheChat()
     FormFixture fixture;
     fixture.logIn();
     fixture.receive("ZOL_CLIENT_VECTOR_DISALLOWED;Arena/x;The arena is full.;");
-    QVERIFY(!fixture.form().failedToJoinForm().isVisible());
+    QVERIFY(!fixture.form().rooms().navigation().failedToJoinForm().isVisible());
     QCOMPARE(fixture.chatText(), QStringLiteral("[12:05]Vector disallowed. The arena is full."));
 }
 

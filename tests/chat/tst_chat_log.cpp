@@ -1,7 +1,8 @@
+#include "chat_font_dialog.h"
 #include "chat_log.h"
-#include "clock.h"
 #include "log_file.h"
 #include "memo_lines.h"
+#include "recorders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,22 +16,27 @@
 
 namespace {
 
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return time; }
-    QDateTime time = QDateTime(QDate(2024, 1, 31), QTime(12, 5));
-};
-
 // A chat pane with its two switches and a log file in a folder of its own.
 struct ChatPane {
     explicit ChatPane(const QString &folder)
         : logFile(folder, clock)
-        , log(&pane, {&timestamps, &saveLog}, logFile, clock)
+        , log({.chatLogMemo = &pane,
+               .timestamps = &timestamps,
+               .saveLog = &saveLog,
+               .logFile = &logFile,
+               .clock = &clock,
+               .guard = &guard})
     {
         for (QAction *action : {&timestamps, &saveLog}) {
             action->setCheckable(true);
             action->setChecked(true);
         }
+    }
+
+    QString paneText()
+    {
+        DrainEventLoop();
+        return pane.toPlainText();
     }
 
     QString logText(const QDate &date) const
@@ -40,6 +46,8 @@ struct ChatPane {
     }
 
     FixedClock clock;
+    RecordingErrors errors;
+    ErrorGuard guard{errors};
     QPlainTextEdit pane;
     QAction timestamps;
     QAction saveLog;
@@ -68,7 +76,8 @@ private slots:
     void clearsThePaneButNotTheLog();
     void reportsAFailedWrite_data();
     void reportsAFailedWrite();
-    void changesOnlyThePaneFont();
+    void takesTheFontAndColourChosenInOneDialog();
+    void showsABurstOfLinesInOneEdit();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder; // a fresh one for every test
@@ -125,7 +134,7 @@ void TestChatLog::stampsThePaneAsSwitched()
     chat.log.AddChatLine(QStringLiteral("a"));
     chat.log.AddChatLine(QStringLiteral("b"));
 
-    QCOMPARE(chat.pane.toPlainText(), pane);
+    QCOMPARE(chat.paneText(), pane);
     // The log always has its own time stamp.
     QCOMPARE(chat.logText(chat.clock.time.date()), QStringLiteral("[21:07]a\r\n[21:07]b\r\n"));
 }
@@ -159,7 +168,7 @@ void TestChatLog::logsEachLineOfAMultiLineText()
     ChatPane chat(m_folder->path());
     chat.log.AddChatLine(QStringLiteral("a\r\nb"));
     chat.log.AddChatLine(QStringLiteral("c\nd"));
-    QCOMPARE(chat.pane.toPlainText(), QStringLiteral("[12:05]a\nb\n[12:05]c\nd"));
+    QCOMPARE(chat.paneText(), QStringLiteral("[12:05]a\nb\n[12:05]c\nd"));
     QCOMPARE(chat.logText(chat.clock.time.date()),
              QStringLiteral("[12:05]a\r\nb\r\n[12:05]c\r\nd\r\n"));
 }
@@ -170,7 +179,7 @@ void TestChatLog::clearsThePaneButNotTheLog()
     chat.log.AddChatLine(QStringLiteral("before"));
     chat.log.clearContents();
     chat.log.AddChatLine(QStringLiteral("x"));
-    QCOMPARE(chat.pane.toPlainText(), QStringLiteral("[12:05]x"));
+    QCOMPARE(chat.paneText(), QStringLiteral("[12:05]x"));
     QCOMPARE(chat.logText(chat.clock.time.date()), QStringLiteral("[12:05]before\r\n[12:05]x\r\n"));
 }
 
@@ -209,18 +218,43 @@ void TestChatLog::reportsAFailedWrite()
                  error.what());
     }
     // The pane has the line all the same: it is written first.
-    QCOMPARE(chat.pane.toPlainText(), QStringLiteral("[12:05]lost"));
+    QCOMPARE(chat.paneText(), QStringLiteral("[12:05]lost"));
 }
 
-void TestChatLog::changesOnlyThePaneFont()
+void TestChatLog::takesTheFontAndColourChosenInOneDialog()
 {
     ChatPane chat(m_folder->path());
+    QWidget window;
     QCOMPARE(chat.pane.font().pixelSize(), 16);
-    QFont chosen(QStringLiteral("Serif"), 20);
-    chosen.setItalic(true);
-    chat.log.applyFont(chosen);
-    QCOMPARE(chat.pane.font(), chosen);
+    chat.log.chooseFont(&window);
+    auto *dialog = window.findChild<ChatFontDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible()); // open, and nothing waits for it
+
+    const QColor colour(200, 30, 60);
+    dialog->setCurrentColour(colour);
+    const QFont chosen = dialog->currentFont();
+    dialog->accept();
+
+    QCOMPARE(chat.pane.font().family(), chosen.family());
+    QCOMPARE(chat.pane.palette().color(QPalette::Text), colour);
     QCOMPARE(ChatLog::defaultFont().pixelSize(), 16);
+}
+
+void TestChatLog::showsABurstOfLinesInOneEdit()
+{
+    ChatPane chat(m_folder->path());
+    chat.saveLog.setChecked(false);
+    int edits = 0;
+    connect(chat.pane.document(), &QTextDocument::contentsChange, this, [&] { ++edits; });
+
+    for (int i = 0; i < 1000; ++i)
+        chat.log.AddChatLine(QString::number(i));
+
+    const QStringList lines = chat.paneText().split(u'\n');
+    QCOMPARE(lines.size(), 1000);
+    QCOMPARE(lines.last(), QStringLiteral("[12:05]999"));
+    QCOMPARE(edits, 1);
 }
 
 QTEST_MAIN(TestChatLog)

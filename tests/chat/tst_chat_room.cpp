@@ -107,7 +107,7 @@ void TestChatRoom::routesRoomDescriptions()
     fixture.trigger(ActionId::ToggleAudioNotification);
     for (const QByteArray &message : messages)
         fixture.receive("ZOL_CLIENT_" + message);
-    TZolOrbitalMeshForm &mesh = fixture.form().orbitalMeshForm();
+    TZolOrbitalMeshForm &mesh = fixture.form().rooms().chatRoom().orbitalMeshForm();
     QCOMPARE(mesh.VectorEdit->text(), room);
     QCOMPARE(mesh.MesseageMemo->toPlainText(), description);
     // Nothing of it in the chat pane, the log or the speakers.
@@ -129,7 +129,7 @@ void TestChatRoom::showsTheMeshOnlyWhenAllowed()
 
     FormFixture fixture;
     fixture.logIn();
-    TZolOrbitalMeshForm &mesh = fixture.form().orbitalMeshForm();
+    TZolOrbitalMeshForm &mesh = fixture.form().rooms().chatRoom().orbitalMeshForm();
     mesh.AutoShowCheckBox->setChecked(doNotShow);
     fixture.receive("ZOL_CLIENT_CHAT;r;Zol Orbital Mesh;about the room;");
     QCOMPARE(mesh.isVisible(), !doNotShow);
@@ -149,7 +149,7 @@ void TestChatRoom::entersAChatRoom()
     for (const char *message :
          {"JOINS_CHAT;old;chat-only;", "JOINS_VECTOR;both;", "JOINS_CHAT;old;both;"})
         fixture.receive(QByteArray("ZOL_CLIENT_") + message);
-    fixture.form().chatLog().clearContents();
+    fixture.form().rooms().chatLog().clearContents();
     fixture.sounds.played.clear();
 
     fixture.receive("ZOL_CLIENT_CHATMODE;Arena/PSP;");
@@ -158,8 +158,8 @@ void TestChatRoom::entersAChatRoom()
     QCOMPARE(fixture.form().actions().imageIndex(ActionId::ToggleEnterExitAudioNotification), 36);
     QCOMPARE(fixture.find<QLineEdit>("ChatEdit")->text(), QStringLiteral("Arena/PSP"));
     QCOMPARE(fixture.chatText(), QStringLiteral("[12:05]Enter Arena/PSP."));
-    QCOMPARE(fixture.form().users().rowCount(), 1);
-    const UserRow *left = fixture.form().users().rowAt(0);
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowCount(), 1);
+    const UserRow *left = fixture.form().rooms().arenaUsers().rows().rowAt(0);
     QCOMPARE(left->caption, QStringLiteral("both"));
     QVERIFY(!left->inChat);
     QCOMPARE(left->roleImage, -1);
@@ -180,7 +180,8 @@ void TestChatRoom::stopsAtAFailedLogWrite()
     QCOMPARE(fixture.chatText(), QStringLiteral("[12:05]bob: lost in the log"));
     QCOMPARE(fixture.sounds.played, QStringList{});  // the handling ended at the failure
     QCOMPARE(fixture.prompts.errors, QStringList{}); // silently
-    QCOMPARE(fixture.form().users().rowCount(), 1);  // and the next message was handled
+    QCOMPARE(fixture.form().rooms().arenaUsers().rows().rowCount(),
+             1); // and the next message was handled
 }
 
 void TestChatRoom::sendsTheInputLine_data()

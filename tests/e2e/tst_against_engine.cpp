@@ -87,17 +87,17 @@ void TestAgainstEngine::logsInThroughTheDialog()
 {
     EngineAndWindow world({});
     QVERIFY(world.start());
-    TLoginForm &login = world.form().loginForm();
+    TLoginForm &login = world.form().rooms().session().loginForm();
     QTRY_VERIFY(login.isVisible());
-    QVERIFY(!world.form().session().SessionActive());
+    QVERIFY(!world.form().rooms().session().SessionActive());
 
     login.QTagEdit->setText(QStringLiteral("alice"));
     login.PasswordEdit->setText(QStringLiteral("wonderland"));
     login.BitBtn1->click();
 
-    QTRY_VERIFY(world.form().session().SessionActive());
-    QCOMPARE(world.form().arenaUsers().OwnQTag(), QStringLiteral("alice"));
-    QTRY_COMPARE(world.form().session().StatusText(),
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
+    QCOMPARE(world.form().rooms().arenaUsers().OwnQTag(), QStringLiteral("alice"));
+    QTRY_COMPARE(world.form().rooms().session().StatusText(),
                  QStringLiteral("Logged in to Quorl as alice."));
     QTRY_VERIFY(world.window()
                     .logFileText(world.window().clock.time.date())
@@ -111,13 +111,13 @@ void TestAgainstEngine::refusesAWrongPassword()
 {
     EngineAndWindow world({});
     QVERIFY(world.start());
-    TLoginForm &login = world.form().loginForm();
+    TLoginForm &login = world.form().rooms().session().loginForm();
     QTRY_VERIFY(login.isVisible());
     login.QTagEdit->setText(QStringLiteral("alice"));
     login.PasswordEdit->setText(QStringLiteral("wrong"));
     login.BitBtn1->click();
     QTest::qWait(300);
-    QVERIFY(!world.form().session().SessionActive());
+    QVERIFY(!world.form().rooms().session().SessionActive());
     QVERIFY(!login.isVisible());
     // The user may try again.
     world.form().ActionManagerUpdate();
@@ -128,12 +128,13 @@ void TestAgainstEngine::entersAnArenaListsItsUsersAndChats()
 {
     EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
     QVERIFY(world.start());
-    QTRY_VERIFY(world.form().session().SessionActive());
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
 
-    world.form().navigation().EnterVector(kMonsterHunter);
-    QTRY_COMPARE(world.form().navigation().currentVectorPath(), kMonsterHunter);
-    QTRY_VERIFY(captionsOf(world.form().users()).contains(QStringLiteral("akira")));
-    const UserListModel &users = world.form().users();
+    world.form().rooms().navigation().EnterVector(kMonsterHunter);
+    QTRY_COMPARE(world.form().rooms().navigation().currentVectorPath(), kMonsterHunter);
+    QTRY_VERIFY(
+        captionsOf(world.form().rooms().arenaUsers().rows()).contains(QStringLiteral("akira")));
+    const UserListModel &users = world.form().rooms().arenaUsers().rows();
     for (const char *qtag : {"akira", "mika", "kenji", "yuki", "hiro", "sakura"}) {
         const UserRow *row = users.FindUserRow(QString::fromLatin1(qtag));
         QVERIFY2(row, qtag);
@@ -141,10 +142,11 @@ void TestAgainstEngine::entersAnArenaListsItsUsersAndChats()
         QVERIFY(!row->ping.isEmpty());
     }
     // Its user arenas in the sub-vector list, the room's description in the orbital mesh.
-    QTRY_VERIFY(world.form().subVectors().findRow(QStringLiteral("mika")));
-    QCOMPARE(world.form().subVectors().findRow(QStringLiteral("mika"))->image,
+    QTRY_VERIFY(world.form().rooms().navigation().subVectors().findRow(QStringLiteral("mika")));
+    QCOMPARE(world.form().rooms().navigation().subVectors().findRow(QStringLiteral("mika"))->image,
              int(VectorListModel::LockedUserArena));
-    QTRY_COMPARE(world.form().orbitalMeshForm().VectorEdit->text(), kMonsterHunter);
+    QTRY_COMPARE(world.form().rooms().chatRoom().orbitalMeshForm().VectorEdit->text(),
+                 kMonsterHunter);
 
     auto *input = world.form().findChild<QLineEdit *>(QStringLiteral("ChatInputEdit"));
     QTest::keyClicks(input, QStringLiteral("hello; "));
@@ -157,16 +159,16 @@ void TestAgainstEngine::entersAPasswordArenaOnTheSecondTry()
 {
     EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
     QVERIFY(world.start());
-    QTRY_VERIFY(world.form().session().SessionActive());
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
 
     const QString locked = kMonsterHunter + QStringLiteral("/mika");
-    world.form().navigation().EnterVector(locked);
-    TFailedToJoinArenaForm &dialog = world.form().failedToJoinForm();
+    world.form().rooms().navigation().EnterVector(locked);
+    TFailedToJoinArenaForm &dialog = world.form().rooms().navigation().failedToJoinForm();
     QTRY_VERIFY(dialog.isVisible());
     QCOMPARE(dialog.VectorStaticText->text(), locked);
     dialog.PasswordEdit->setText(QStringLiteral("hunt"));
     dialog.Button1->click();
-    QTRY_COMPARE(world.form().navigation().currentVectorPath(), locked);
+    QTRY_COMPARE(world.form().rooms().navigation().currentVectorPath(), locked);
 }
 
 void TestAgainstEngine::isTakenOverByAnotherFrontEnd()

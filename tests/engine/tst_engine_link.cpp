@@ -6,35 +6,33 @@
 
 namespace {
 
-// Stands in for the window: records what the link asks of it, in order.
-class WindowStandIn : public SessionControl,
-                      public StatusIconControl,
-                      public EngineIconView,
-                      public TakeOverPrompt,
-                      public ContactListReset {
+// Stands in for the parts of the window that react to the link: records what the link tells,
+// in order, with how many commands had gone out by then.
+class WindowStandIn {
 public:
-    explicit WindowStandIn(EngineLink &link)
-        : m_link(link)
+    WindowStandIn(EngineLink &link, FakeEngine &engine)
     {
-        link.setCollaborators({this, this, this, this, this});
+        const auto record = [this, &engine](const char *step) {
+            return [this, &engine, step] {
+                steps.append(QStringLiteral("%1 after %2 sent")
+                                 .arg(QLatin1String(step))
+                                 .arg(engine.received().size()));
+            };
+        };
+        QObject::connect(&link, &EngineLink::attached, record("attached"));
+        QObject::connect(&link, &EngineLink::detached, record("detached"));
+        QObject::connect(&link, &EngineLink::stateRequested, record("state requested"));
+        QObject::connect(&link, &EngineLink::engineInUse, [this] { ++questions; });
+        QObject::connect(&link, &EngineLink::engineImageChanged,
+                         [this](int image) { engineImage = image; });
+        // As the session does when it goes inactive on either.
+        QObject::connect(&link, &EngineLink::attached, &link, &EngineLink::UpdateEngineIcon);
+        QObject::connect(&link, &EngineLink::detached, &link, &EngineLink::UpdateEngineIcon);
     }
-
-    void SetSessionActive(bool active) override
-    {
-        steps.append(active ? "session active" : "session inactive");
-        m_link.UpdateEngineIcon();
-    }
-    void UpdateStatusIcon() override { steps.append("status icon"); }
-    void showEngineImage(int imageIndex) override { engineImage = imageIndex; }
-    void askTakeOver(std::function<void(bool)> answer) override { openQuestions.append(answer); }
-    void setContactListResetPending() override { steps.append("contact list reset"); }
 
     QStringList steps;
     int engineImage = -1;
-    QList<std::function<void(bool)>> openQuestions;
-
-private:
-    EngineLink &m_link;
+    int questions = 0;
 };
 
 } // namespace
@@ -49,7 +47,7 @@ private slots:
     void followsTheStateTable_data();
     void followsTheStateTable();
     void attachRunsItsStepsInOrder();
-    void asksOnceForEachEngineInUse();
+    void tellsEveryEngineInUse();
     void keepsHandlingWhileAQuestionIsOpen();
     void stepsTheActivityForEveryDatagram();
     void showsTheIdleEngineWhileDetached();
@@ -67,7 +65,7 @@ void TestEngineLink::init()
 {
     m_engine = std::make_unique<FakeEngine>();
     m_link = std::make_unique<EngineLink>(EngineAddress{m_engine->address(), m_engine->port()});
-    m_window = std::make_unique<WindowStandIn>(*m_link);
+    m_window = std::make_unique<WindowStandIn>(*m_link, *m_engine);
 }
 
 void TestEngineLink::cleanup()
@@ -134,8 +132,9 @@ void TestEngineLink::followsTheStateTable()
         m_link->SearchEngine();
     } else if (event.startsWith(u"ENGINE_IN_USE")) {
         receive("ZOL_CLIENT_ENGINE_IN_USE;");
-        QCOMPARE(m_window->openQuestions.size(), 1);
-        m_window->openQuestions.takeFirst()(event.endsWith(u"yes"));
+        QCOMPARE(m_window->questions, 1);
+        if (event.endsWith(u"yes"))
+            m_link->TakeOver();
     } else if (event == u"close") {
         m_link->mainWindowClosing();
     } else {
@@ -145,27 +144,26 @@ void TestEngineLink::followsTheStateTable()
     QCOMPARE(m_engine->settle(), sent);
     QCOMPARE(m_link->EngineAttached(), endAttached);
     if (event == u"DETACH")
-        QCOMPARE(m_window->steps, (QStringList{"status icon", "session inactive"}));
+        QCOMPARE(m_window->steps, QStringList{"detached after 0 sent"});
 }
 
 void TestEngineLink::attachRunsItsStepsInOrder()
 {
     receive("ZOL_CLIENT_ATTACH");
 
+    // Those who react to the attach (the status icon, the session) come before CAPS and
+    // GETSTATE, those who react to the request for the state (the contact list) after them.
     QCOMPARE(m_window->steps,
-             (QStringList{"status icon", "session inactive", "contact list reset"}));
+             (QStringList{"attached after 0 sent", "state requested after 2 sent"}));
     QCOMPARE(m_engine->settle(), (QByteArrayList{Command::Caps(), Command::GetState()}));
 }
 
-void TestEngineLink::asksOnceForEachEngineInUse()
+void TestEngineLink::tellsEveryEngineInUse()
 {
     receive("ZOL_CLIENT_ENGINE_IN_USE;");
     receive("ZOL_CLIENT_ENGINE_IN_USE;");
-    QCOMPARE(m_window->openQuestions.size(), 2);
-
-    m_window->openQuestions.at(1)(true);
-    m_window->openQuestions.at(0)(false);
-    QCOMPARE(m_engine->settle(), QByteArrayList{Command::TakeOver()});
+    QCOMPARE(m_window->questions, 2);
+    QCOMPARE(m_engine->settle(), QByteArrayList{});
 }
 
 void TestEngineLink::keepsHandlingWhileAQuestionIsOpen()
@@ -181,7 +179,7 @@ void TestEngineLink::keepsHandlingWhileAQuestionIsOpen()
         m_engine->sendTo(port, "ZOL_CLIENT_STATUS;" + QByteArray::number(i) + ";");
 
     QTRY_COMPARE(handled.size(), 500);
-    QCOMPARE(m_window->openQuestions.size(), 1);
+    QCOMPARE(m_window->questions, 1);
     for (int i = 0; i < handled.size(); ++i)
         QCOMPARE(handled.at(i), QByteArray::number(i + 1));
 }

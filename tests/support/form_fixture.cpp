@@ -1,6 +1,6 @@
 #include "form_fixture.h"
 
-#include "action_table.h"
+#include "chat_log.h"
 #include "log_file.h"
 
 #include <QAction>
@@ -29,7 +29,9 @@ void FormFixture::receive(const QByteArray &datagram)
 
 QByteArrayList FormFixture::sent()
 {
-    const QByteArrayList datagrams = m_engine.settle(std::chrono::milliseconds(30));
+    DrainEventLoop();
+    // Loopback delivers at once; the short wait only catches what a receive set going.
+    const QByteArrayList datagrams = m_engine.settle(std::chrono::milliseconds(20));
     m_engine.clear();
     return datagrams;
 }
@@ -54,6 +56,7 @@ void FormFixture::trigger(ActionId id)
 
 QString FormFixture::chatText()
 {
+    m_form->rooms().chatLog().showPendingLines();
     return find<QPlainTextEdit>("ChatLogMemo")->toPlainText();
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 
-#include "clock.h"
+#include "action_table.h"
+#include "arena_users.h"
+#include "chat_log.h"
+#include "chat_room.h"
+#include "composition.h"
 #include "fake_engine.h"
-#include "notification_sounds.h"
 #include "prompts.h"
+#include "recorders.h"
+#include "session.h"
 #include "tovrelui_form.h"
+#include "vector_navigation.h"
 
 #include <QTemporaryDir>
 
@@ -13,19 +19,6 @@
 #include <optional>
 
 class QAction;
-
-// A clock that shows what the test sets.
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return time; }
-    QDateTime time = QDateTime(QDate(2024, 1, 31), QTime(12, 5));
-};
-
-class RecordingSounds final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &alias) override { played.append(alias); }
-    QStringList played;
-};
 
 // Stands in for the message boxes: questions wait for the test's answer, errors are kept.
 class ScriptedPrompts final : public TakeOverPrompt, public ErrorReporter {
@@ -54,7 +47,8 @@ public:
 
     // Hands one datagram to the dispatcher, as the receive path does.
     void receive(const QByteArray &datagram);
-    // Everything the window sent since the last call.
+    // Everything the window sent since the last call, once the program's queues and event loop
+    // have run dry: a send that comes late is not missed.
     QByteArrayList sent();
     // Attached and logged in as ownQTag, with nothing sent or received kept.
     void logIn(const QString &ownQTag = QStringLiteral("me"));
@@ -66,8 +60,9 @@ public:
     {
         return m_form->findChild<T *>(QString::fromLatin1(name));
     }
-    // The text of the chat pane.
+    // The text of the chat pane, with the lines of this turn of the event loop.
     QString chatText();
+    Composition &rooms() { return m_form->rooms(); }
     QString logFileText(const QDate &date);
 
 private:

@@ -1,5 +1,7 @@
 #include "world.h"
 
+#include "commands.h"
+
 namespace {
 
 const QStringList kChatLines = {
@@ -198,7 +200,7 @@ QList<SimUser *> World::usersInVector(const QString &path)
 
 QList<SimUser *> World::chatMembers(const QString &room)
 {
-    const QString vector = room == u"General Chat" ? QString() : room;
+    const QString vector = room == Command::kGeneralChatRoom ? QString() : room;
     QList<SimUser *> members;
     for (SimUser *user : usersInVector(vector)) {
         if (user->inChat)
@@ -218,7 +220,7 @@ SimUser *World::user(const QString &qtag)
 
 QStringList World::roomDescription(const QString &room) const
 {
-    if (room == u"General Chat")
+    if (room == Command::kGeneralChatRoom)
         return {QStringLiteral("Welcome to the Quorl messenger.\r\nPick an arena on the left to "
                                "find people playing your game."),
                 QStringLiteral("Be nice. Moderators: kenji, mika.")};

@@ -123,6 +123,16 @@ void ActionTable::run(ActionId id)
         handler();
 }
 
+void ActionTable::showCheckedStateAs(ActionId id, int checkedImage, int uncheckedImage)
+{
+    QAction *toggle = action(id);
+    const auto show = [this, id, checkedImage, uncheckedImage](bool checked) {
+        setImageIndex(id, checked ? checkedImage : uncheckedImage);
+    };
+    connect(toggle, &QAction::toggled, this, show);
+    show(toggle->isChecked());
+}
+
 void ActionTable::setImageIndex(ActionId id, int index)
 {
     m_imageIndex[size_t(id)] = index;

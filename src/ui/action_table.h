@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 
@@ -47,6 +48,9 @@ enum class ActionId {
 };
 inline constexpr int kActionCount = int(ActionId::Status) + 1;
 
+// One entry of a menu or tool bar: an action, or a separator where there is none.
+using LayoutEntry = std::optional<ActionId>;
+
 struct ActionDefinition {
     ActionId id;
     const char *name; // objectName, as the rest of the program and the tests know the action
@@ -81,6 +85,10 @@ public:
 
     // As if the user chose it: nothing happens while it is disabled.
     void execute(ActionId id);
+
+    // A switch whose picture tells its state; it follows every change of the checked state,
+    // whether the user or the program made it.
+    void showCheckedStateAs(ActionId id, int checkedImage, int uncheckedImage);
 
     int imageIndex(ActionId id) const { return m_imageIndex[size_t(id)]; }
     // The picture follows at the next turn of the event loop, so that an animation driven by

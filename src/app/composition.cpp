@@ -1,0 +1,117 @@
+#include "composition.h"
+
+#include "action_table.h"
+#include "arena_users.h"
+#include "chat_log.h"
+#include "chat_room.h"
+#include "enabling_rules.h"
+#include "engine_link.h"
+#include "log_file.h"
+#include "session.h"
+#include "subsystem.h"
+#include "user_list_model.h"
+#include "vector_navigation.h"
+
+#include <algorithm>
+
+Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &actions,
+                         const CompositionServices &services, QWidget *mainWindow)
+    : m_link(link)
+{
+    using enum ActionId;
+    QAction *enterExitSound = actions.action(ToggleEnterExitAudioNotification);
+
+    m_logFile = std::make_unique<LogFile>(services.appDataFolder, *services.clock);
+    m_chatLog = std::make_unique<ChatLog>(ChatLog::Collaborators{
+        .chatLogMemo = panes.chatLogMemo,
+        .timestamps = actions.action(ToggleTimestamps),
+        .saveLog = actions.action(ToggleSaveLog),
+        .logFile = m_logFile.get(),
+        .clock = services.clock,
+        .guard = services.guard,
+    });
+    m_navigation = std::make_unique<VectorNavigation>(VectorNavigation::Collaborators{
+        .vectorTreeView = panes.vectorTreeView,
+        .vectorListView = panes.vectorListView,
+        .vectorEdit = panes.vectorEdit,
+        .sender = &link,
+        .stateRequester = &link,
+        .chat = m_chatLog.get(),
+        .enterExitSound = enterExitSound,
+        .guard = services.guard,
+    });
+    m_session = std::make_unique<Session>(Session::Collaborators{
+        .link = &link,
+        .actions = &actions,
+        .statusBar = panes.statusBar,
+        .chat = m_chatLog.get(),
+        .vectors = m_navigation.get(),
+        .takeOverPrompt = services.takeOverPrompt,
+        .guard = services.guard,
+    });
+    m_arenaUsers = std::make_unique<ArenaUsers>(ArenaUsers::Collaborators{
+        .userListView = panes.userListView,
+        .chat = m_chatLog.get(),
+        .sounds = services.sounds,
+        .session = m_session.get(),
+        .sender = &link,
+        .vectors = m_navigation.get(),
+        .joinLog = actions.action(ToggleVectorJoinLog),
+        .enterExitSound = enterExitSound,
+    });
+    m_chatRoom = std::make_unique<ChatRoom>(ChatRoom::Collaborators{
+        .chatEdit = panes.chatEdit,
+        .chatInputEdit = panes.chatInputEdit,
+        .sendButton = panes.sendButton,
+        .chatInputPanel = panes.chatInputPanel,
+        .chatLogMemo = panes.chatLogMemo,
+        .chat = m_chatLog.get(),
+        .sounds = services.sounds,
+        .arenaUsers = m_arenaUsers.get(),
+        .sender = &link,
+        .session = m_session.get(),
+        .chatSound = actions.action(ToggleAudioNotification),
+        .enterExitSound = enterExitSound,
+        .guard = services.guard,
+    });
+    m_subsystems = {m_session.get(), m_chatLog.get(), m_navigation.get(), m_arenaUsers.get(),
+                    m_chatRoom.get()};
+
+    QObject::connect(
+        m_navigation.get(), &VectorNavigation::arenaLeft, m_arenaUsers.get(),
+        [users = m_arenaUsers.get()] { users->ClearUserRows(UserListModel::VectorPart); });
+    QObject::connect(m_session.get(), &Session::activeChanged, m_session.get(),
+                     [this](bool active) {
+                         for (Subsystem *subsystem : std::as_const(m_subsystems))
+                             subsystem->sessionActiveChanged(active);
+                     });
+    for (Subsystem *subsystem : std::as_const(m_subsystems)) {
+        subsystem->registerHandlers(link.dispatcher());
+        subsystem->bindActions(actions);
+    }
+    createWindowsAtStart(mainWindow);
+    m_session->SetSessionActive(false);
+}
+
+Composition::~Composition() = default;
+
+void Composition::createWindowsAtStart(QWidget *mainWindow)
+{
+    QList<StartWindowFactory> factories;
+    for (Subsystem *subsystem : std::as_const(m_subsystems))
+        factories += subsystem->windowsAtStart();
+    std::stable_sort(
+        factories.begin(), factories.end(),
+        [](const StartWindowFactory &a, const StartWindowFactory &b) { return a.place < b.place; });
+    for (const StartWindowFactory &factory : std::as_const(factories))
+        m_windows.append(factory.create(mainWindow));
+}
+
+SessionSnapshot Composition::snapshot() const
+{
+    SessionSnapshot state;
+    state.attached = m_link.EngineAttached();
+    for (const Subsystem *subsystem : m_subsystems)
+        subsystem->describe(state);
+    return state;
+}

@@ -1,0 +1,39 @@
+#include "secondary_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+SecondaryWindow::SecondaryWindow(const WindowLook &look, const ErrorGuard &guard, QWidget *owner,
+                                 Qt::WindowFlags extraFlags)
+    : QDialog(owner, Qt::Tool | extraFlags)
+    , m_guard(guard)
+    , m_body(new QVBoxLayout)
+{
+    setObjectName(QString::fromLatin1(look.name));
+    setWindowTitle(look.caption);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, look.background);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto *layout = new QGridLayout(this);
+    if (!look.picture.isNull()) {
+        auto *image = new QLabel(this);
+        image->setObjectName(QStringLiteral("Image1"));
+        image->setPixmap(look.picture);
+        image->setFixedSize(look.pictureSize, look.pictureSize);
+        layout->addWidget(image, 0, 0, Qt::AlignTop);
+    }
+    layout->addLayout(m_body, 0, 1);
+    if (owner && owner->screen())
+        move(owner->screen()->availableGeometry().topLeft());
+}
+
+void SecondaryWindow::showAndRaise()
+{
+    show();
+    raise();
+    activateWindow();
+}
