@@ -2,7 +2,8 @@
 // JOINS_VECTOR and an ARENA_PING for every user in it and, once the window asks for the arena's
 // chat room, a JOINS_CHAT for every member. Prints the time the wire needs to deliver the burst
 // to a receiver that only counts, the time until the window has handled all of it and painted,
-// and the process's peak memory.
+// and the process's peak memory. Then 1,000 and 10,000 SUB_VECTOR messages under one vector, in
+// name order and in reverse name order, against the time the wire needs for them.
 
 #include "arena_users.h"
 #include "bench_support.h"
@@ -12,7 +13,9 @@
 #include "notification_sounds.h"
 #include "tovrelui_form.h"
 #include "user_list_model.h"
+#include "vector_list_model.h"
 #include "vector_navigation.h"
+#include "vector_tree.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QUdpSocket>
 
 #include <cstdio>
@@ -158,6 +162,51 @@ WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
     return run;
 }
 
+// The window asks for a vector's sub-vectors and gets `count` of them at full speed.
+double subVectorBurst(int count, bool reverseOrder, const QString &dataFolder)
+{
+    QList<QByteArray> datagrams;
+    for (int i = 0; i < count; ++i) {
+        const int number = reverseOrder ? count - 1 - i : i;
+        datagrams.append("ZOL_CLIENT_SUB_VECTOR;Arena/Wide/room " +
+                         QByteArray::number(100000 + number) + ";3;0;x;8;");
+    }
+    const double wire = Bench::rawLoopback(datagrams).seconds;
+
+    SystemClock clock;
+    Silence silence;
+    TTovrelUIForm::Services services;
+    services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
+    services.clock = &clock;
+    services.sounds = &silence;
+    services.appDataFolder = dataFolder;
+    TTovrelUIForm form(services);
+    form.show();
+    for (const QByteArray &datagram :
+         {QByteArray("ZOL_CLIENT_ATTACH;"), QByteArray("ZOL_CLIENT_USER_DATA;me;"),
+          QByteArray("ZOL_CLIENT_VECTOR;Arena/Wide;0;")})
+        form.link().dispatcher().IdUDPServer1UDPRead(datagram);
+    QCoreApplication::processEvents();
+    VectorNavigation &navigation = form.rooms().navigation();
+    QTreeWidgetItem *wide = navigation.tree().EnsureVectorNode(QStringLiteral("Arena/Wide"));
+
+    Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
+    QElapsedTimer timer;
+    timer.start();
+    blaster.start();
+    waitUntil(
+        [&] { return wide->childCount() == count && navigation.subVectors().rowCount() == count; },
+        60000);
+    QCoreApplication::processEvents();
+    form.grab();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    std::printf("%5d sub-vectors%s: wire %.3f s, in the tree and list and painted after %.3f s "
+                "(%.2f x wire), %d nodes, %d rows\n",
+                count, reverseOrder ? " in reverse order" : "", wire, seconds, seconds / wire,
+                wide->childCount(), navigation.subVectors().rowCount());
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -190,5 +239,11 @@ int main(int argc, char *argv[])
         previous = window.paintedSeconds;
     }
     std::printf("peak memory: %.1f MiB\n", Bench::peakResidentMiB());
+
+    for (const bool reverseOrder : {false, true}) {
+        const double small = subVectorBurst(1000, reverseOrder, dataFolder.path());
+        const double large = subVectorBurst(10000, reverseOrder, dataFolder.path());
+        std::printf("10 times the sub-vectors took %.1f times as long\n", large / small);
+    }
     return 0;
 }

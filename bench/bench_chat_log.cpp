@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <cstdio>
@@ -87,6 +88,11 @@ void linesInAFullPane(const QString &folder, bool saveLog)
                 saveLog ? "on" : "off", nearlyEmpty, full);
 }
 
+int linesIn(const QTextDocument *document)
+{
+    return document->isEmpty() ? 0 : document->blockCount();
+}
+
 int linesIn(const QString &path)
 {
     QFile file(path);
@@ -116,7 +122,7 @@ double burstThroughTheWindow(const char *what, const QString &folder,
         form.link().dispatcher().IdUDPServer1UDPRead(datagram);
     settle();
     auto *pane = form.findChild<QPlainTextEdit *>(QStringLiteral("ChatLogMemo"));
-    const int linesBefore = pane->document()->blockCount();
+    const int linesBefore = linesIn(pane->document());
     const QString logPath = LogFile(folder, clock).pathFor(clock.now().date());
     const int loggedBefore = linesIn(logPath);
     Bench::PaintCounter counter;
@@ -128,14 +134,14 @@ double burstThroughTheWindow(const char *what, const QString &folder,
     blaster.start();
     QTimer tick;
     tick.start(5);
-    while (!done(form, pane->document()->blockCount() - linesBefore) && timer.elapsed() < 20000)
+    while (!done(form, linesIn(pane->document()) - linesBefore) && timer.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     settle();
     std::printf("%s: %d datagrams, wire %.3f s, shown and logged after %.3f s (%.2f x wire); %d "
                 "lines shown, %d logged, the pane painted %d times\n",
                 what, int(datagrams.size()), wire, seconds, seconds / wire,
-                pane->document()->blockCount() - linesBefore, linesIn(logPath) - loggedBefore,
+                linesIn(pane->document()) - linesBefore, linesIn(logPath) - loggedBefore,
                 counter.paints);
     return seconds;
 }

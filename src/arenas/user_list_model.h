@@ -1,6 +1,7 @@
 #pragma once
 
 #include "row_table_model.h"
+#include "wire_text.h"
 
 #include <QHash>
 #include <QSet>
@@ -58,7 +59,7 @@ protected:
 
 private:
     using Bucket = QVarLengthArray<UserRow *, 1>;
-    static QString keyOf(const QString &qtag) { return qtag.toCaseFolded(); }
+    static QString keyOf(const QString &qtag) { return CaseFoldedAnsi(qtag); }
 
     QHash<QString, Bucket> m_byFoldedQTag;
 };

@@ -49,14 +49,15 @@ QFont ChatLog::defaultFont()
 
 void ChatLog::AddChatLine(const QString &text)
 {
-    const QString paneLine = m_with.timestamps->isChecked()
-                                 ? u'[' + TimeStamp(m_with.clock->now().time()) + u']' + text
-                                 : text;
+    // The clock is read once a line: reading the local time looks at the time zone file.
+    const QDateTime now = m_with.clock->now();
+    const QString paneLine =
+        m_with.timestamps->isChecked() ? u'[' + TimeStamp(now.time()) + u']' + text : text;
     if (m_pendingLines.isEmpty())
         QTimer::singleShot(0, this, &ChatLog::showPendingLines);
     m_pendingLines.append(paneLine);
     if (m_with.saveLog->isChecked())
-        m_with.logFile->AppendLogLine(text);
+        m_with.logFile->AppendLogLine(text, now);
 }
 
 void ChatLog::showPendingLines()

@@ -26,6 +26,8 @@ public:
 
     // Throws IoError when the line cannot be written.
     void AppendLogLine(const QString &text);
+    // The same, stamped with a time the caller has just read from the clock.
+    void AppendLogLine(const QString &text, const QDateTime &now);
 
     QString folder() const;
     QString pathFor(const QDate &date) const;

@@ -143,6 +143,28 @@ QByteArray EncodeAnsi(const QString &text)
     return bytes;
 }
 
+QString CaseFoldedAnsi(const QString &text)
+{
+    const auto escaped = [&](qsizetype i) { return isEscapedByte(text, i); };
+    qsizetype i = 0;
+    while (i < text.size() && !escaped(i))
+        ++i;
+    if (i == text.size())
+        return text.toCaseFolded();
+    QString folded;
+    folded.reserve(text.size());
+    qsizetype runStart = 0;
+    for (i = 0; i < text.size(); ++i) {
+        if (!escaped(i))
+            continue;
+        folded += QStringView(text).sliced(runStart, i - runStart).toString().toCaseFolded();
+        folded += text.at(i);
+        runStart = i + 1;
+    }
+    folded += QStringView(text).sliced(runStart).toString().toCaseFolded();
+    return folded;
+}
+
 QString DecodeUtf8(const QByteArray &bytes)
 {
     if (isAscii(bytes))

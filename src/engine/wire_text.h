@@ -13,6 +13,9 @@ struct FieldReader;
 QString DecodeAnsi(const QByteArray &bytes);
 // A character code page 932 lacks goes out as '?'.
 QByteArray EncodeAnsi(const QString &text);
+// The text with letter case folded, for comparing QTags with case ignored. The bytes DecodeAnsi
+// kept as they came stay themselves (Qt would fold them all into one replacement character).
+QString CaseFoldedAnsi(const QString &text);
 
 // Invalid UTF-8 reads as empty text rather than as a half-decoded guess.
 QString DecodeUtf8(const QByteArray &bytes);

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -26,6 +28,9 @@ private slots:
     void hasItsNamedPanes();
     void buildsMenusAndToolBarsInOrder_data();
     void buildsMenusAndToolBarsInOrder();
+    void keepsTrailingSeparatorsDrawn();
+    void showsOnlyHintsAsToolTips_data();
+    void showsOnlyHintsAsToolTips();
     void drawsEveryImageDifferently();
     void createsItsWindowsInOrder();
     void staysAtLeastItsMinimumSize();
@@ -185,6 +190,53 @@ void TestMainWindow::buildsMenusAndToolBarsInOrder()
     QCOMPARE(actual, entries);
 }
 
+void TestMainWindow::keepsTrailingSeparatorsDrawn()
+{
+    FormFixture fixture;
+    for (const char *name : {"ToolMenu", "BookmarkMenu"}) {
+        auto *menu = fixture.find<QMenu>(name);
+        QVERIFY(menu);
+        QAction *last = menu->actions().last();
+        QVERIFY(last->isSeparator());
+        menu->adjustSize();
+        QVERIFY2(menu->actionGeometry(last).height() > 0, name);
+    }
+}
+
+void TestMainWindow::showsOnlyHintsAsToolTips_data()
+{
+    QTest::addColumn<QString>("toolBar");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("toolTip");
+
+    QTest::newRow("a hint") << "UserListActionToolBar" << int(ActionId::Refresh)
+                            << "部屋一覧とユーザー一覧などを再更新します.";
+    QTest::newRow("no hint: not the caption")
+        << "ActionToolBar2" << int(ActionId::ToggleChatInputLine) << "";
+    QTest::newRow("no hint: not the name") << "ActionToolBar1" << int(ActionId::QuorlZolIcon) << "";
+}
+
+void TestMainWindow::showsOnlyHintsAsToolTips()
+{
+    QFETCH(QString, toolBar);
+    QFETCH(int, action);
+    QFETCH(QString, toolTip);
+
+    FormFixture fixture;
+    fixture.form().show();
+    QWidget *button = fixture.form().findChild<QToolBar *>(toolBar)->widgetForAction(
+        fixture.action(ActionId(action)));
+    QVERIFY(button);
+    QToolTip::hideText();
+    QHelpEvent ask(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(button, &ask);
+    if (toolTip.isEmpty())
+        QVERIFY(!QToolTip::isVisible());
+    else
+        QTRY_COMPARE(QToolTip::text(), toolTip);
+    QToolTip::hideText();
+}
+
 void TestMainWindow::drawsEveryImageDifferently()
 {
     const QList<QIcon> images = ActionImageList();
@@ -211,13 +263,23 @@ void TestMainWindow::drawsEveryImageDifferently()
 void TestMainWindow::createsItsWindowsInOrder()
 {
     FormFixture fixture;
-    QStringList windows;
+    const QStringList order{"TLoginForm", "TZolOrbitalMeshForm", "TFailedToJoinArenaForm"};
+    // As the subsystems handed them out, and as they stand among the main window's children.
+    QStringList created;
+    for (const QWidget *window : fixture.rooms().windowsAtStart()) {
+        created.append(QString::fromLatin1(window->metaObject()->className()));
+        QVERIFY(window->isWindow());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->parentWidget(), &fixture.form());
+    }
+    QCOMPARE(created, order);
+    QStringList children;
     for (QObject *child : fixture.form().children()) {
         auto *widget = qobject_cast<QWidget *>(child);
         if (widget && widget->isWindow() && !qobject_cast<QMenu *>(widget))
-            windows.append(QString::fromLatin1(widget->metaObject()->className()));
+            children.append(QString::fromLatin1(widget->metaObject()->className()));
     }
-    QCOMPARE(windows, (QStringList{"TLoginForm", "TZolOrbitalMeshForm", "TFailedToJoinArenaForm"}));
+    QCOMPARE(children, order);
 }
 
 void TestMainWindow::staysAtLeastItsMinimumSize()

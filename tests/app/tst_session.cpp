@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolBar>
@@ -175,6 +176,18 @@ void TestSession::showsTheStatusTextAndHints()
     QStatusTipEvent moveAway{QString()};
     QCoreApplication::sendEvent(button, &moveAway);
     QCOMPARE(session.statusBarText(), QStringLiteral("接続中"));
+
+    // A text of several lines keeps the status bar one line high; the chat shows every line.
+    fixture.form().show();
+    auto *statusBar = fixture.find<QStatusBar>("StatusBar");
+    QCoreApplication::processEvents();
+    const int height = statusBar->height();
+    fixture.receive("ZOL_CLIENT_STATUS;one\r\ntwo\nthree;");
+    QCOMPARE(session.StatusText(), QStringLiteral("one\r\ntwo\nthree"));
+    QCOMPARE(session.statusBarText(), QStringLiteral("one two three"));
+    QCoreApplication::processEvents();
+    QCOMPARE(statusBar->height(), height);
+    QVERIFY(fixture.chatText().endsWith(u"[12:05]one\ntwo\nthree"));
 }
 
 void TestSession::returnsToTheTopLevelForTheMessenger_data()

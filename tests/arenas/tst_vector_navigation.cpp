@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -31,6 +32,7 @@ private slots:
     void retriesARefusedPassword();
     void reportsOtherRefusalsInTheChat();
     void refreshesTheWholeState();
+    void focusAloneMovesNobody();
 
 private:
     static QStringList rowsOf(const VectorListModel &model);
@@ -200,6 +202,9 @@ void TestVectorNavigation::switchesTheEnterExitSoundsOffWhenMoving()
     fixture.receive("ZOL_CLIENT_VECTOR;Arena;0;");
     fixture.trigger(ActionId::ToggleEnterExitAudioNotification);
     QVERIFY(fixture.action(ActionId::ToggleEnterExitAudioNotification)->isChecked());
+    // The switch is turned off, not chosen: no user action runs inside a message handler.
+    QSignalSpy chosen(fixture.action(ActionId::ToggleEnterExitAudioNotification),
+                      &QAction::triggered);
 
     if (how == u"VECTOR")
         fixture.receive("ZOL_CLIENT_VECTOR;Arena/PSP;0;");
@@ -214,6 +219,26 @@ void TestVectorNavigation::switchesTheEnterExitSoundsOffWhenMoving()
     QCOMPARE(fixture.action(ActionId::ToggleEnterExitAudioNotification)->isChecked(), stillOn);
     QCOMPARE(fixture.form().actions().imageIndex(ActionId::ToggleEnterExitAudioNotification),
              stillOn ? 35 : 36);
+    QCOMPARE(chosen.count(), 0);
+}
+
+void TestVectorNavigation::focusAloneMovesNobody()
+{
+    FormFixture fixture;
+    fixture.logIn();
+    fixture.receive("ZOL_CLIENT_VECTOR;Arena/Mine;0;"); // made by a user: no node in the tree
+    fixture.sent();
+    auto *tree = fixture.find<QTreeWidget>("VectorTreeView");
+    QVERIFY(tree->selectedItems().isEmpty());
+
+    QFocusEvent tabbedInto(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(tree, &tabbedInto);
+    QVERIFY(tree->currentItem()); // the view made a node current for the keyboard
+    QCOMPARE(fixture.sent(), QByteArrayList{});
+
+    // Choosing a node still moves the user.
+    QTest::keyClick(tree, Qt::Key_Down);
+    QCOMPARE(fixture.sent().size(), 1);
 }
 
 void TestVectorNavigation::listsSubVectors_data()
