@@ -180,12 +180,13 @@ void TestSession::showsTheStatusTextAndHints()
     // A text of several lines keeps the status bar one line high; the chat shows every line.
     fixture.form().show();
     auto *statusBar = fixture.find<QStatusBar>("StatusBar");
-    QCoreApplication::processEvents();
+    fixture.receive("ZOL_CLIENT_STATUS;one;");
+    DrainEventLoop();
     const int height = statusBar->height();
     fixture.receive("ZOL_CLIENT_STATUS;one\r\ntwo\nthree;");
     QCOMPARE(session.StatusText(), QStringLiteral("one\r\ntwo\nthree"));
     QCOMPARE(session.statusBarText(), QStringLiteral("one two three"));
-    QCoreApplication::processEvents();
+    DrainEventLoop();
     QCOMPARE(statusBar->height(), height);
     QVERIFY(fixture.chatText().endsWith(u"[12:05]one\ntwo\nthree"));
 }

@@ -1,10 +1,12 @@
 #include "sim_engine.h"
 
+#include "commands.h"
 #include "field_reader.h"
 #include "message.h"
 #include "message_kind.h"
 #include "wire_text.h"
 
+#include <QHash>
 #include <QNetworkDatagram>
 #include <QTextStream>
 #include <QVariant>
@@ -12,12 +14,12 @@
 namespace {
 
 constexpr int kActivityIntervalMs = 1500;
-const QString kGeneralChat = QStringLiteral("General Chat");
+constexpr int kRetrySendMs = 1;
 const QString kOrbitalMesh = QStringLiteral("Zol Orbital Mesh");
 
 QString pathOfRoom(const QString &room)
 {
-    return room == kGeneralChat ? QString() : room;
+    return room == Command::kGeneralChatRoom ? QString() : room;
 }
 
 QByteArray arenaPing(const SimUser &user)
@@ -50,6 +52,9 @@ SimEngine::SimEngine(const Options &options, QObject *parent)
                              QVariant(4 * 1024 * 1024));
     connect(&m_socket, &QUdpSocket::readyRead, this, &SimEngine::readDatagrams);
     connect(&m_activity, &QTimer::timeout, this, &SimEngine::tick);
+    m_retrySend.setSingleShot(true);
+    m_retrySend.setTimerType(Qt::PreciseTimer);
+    connect(&m_retrySend, &QTimer::timeout, this, &SimEngine::flushOutgoing);
     if (!options.calm)
         m_activity.start(kActivityIntervalMs);
 }
@@ -71,8 +76,22 @@ void SimEngine::send(const Peer &to, const QByteArray &message)
 {
     if (m_options.verbose)
         QTextStream(stdout) << ">> " << to.port << ' ' << QString::fromLatin1(message) << Qt::endl;
-    while (m_socket.writeDatagram(message, to.address, to.port) < 0 &&
-           m_socket.error() == QAbstractSocket::TemporaryError) {
+    m_outgoing.emplace_back(to, message);
+    if (m_outgoing.size() == 1)
+        flushOutgoing();
+}
+
+void SimEngine::flushOutgoing()
+{
+    // A full buffer is waited out on a timer, never in a loop: the front-end is reading.
+    while (!m_outgoing.empty()) {
+        const auto &[to, message] = m_outgoing.front();
+        if (m_socket.writeDatagram(message, to.address, to.port) < 0 &&
+            m_socket.error() == QAbstractSocket::TemporaryError) {
+            m_retrySend.start(kRetrySendMs);
+            return;
+        }
+        m_outgoing.pop_front();
     }
 }
 
@@ -82,56 +101,90 @@ void SimEngine::sendToAttached(const QByteArray &message)
         send(*m_attached, message);
 }
 
+const SimEngine::Route *SimEngine::routeFor(const QByteArray &name)
+{
+    static const Route kRoutes[] = {
+        {"DISCOVER", Audience::Anyone, &SimEngine::discover},
+        {"ATTACH", Audience::Anyone, &SimEngine::attach},
+        {"TAKEOVER", Audience::Anyone, &SimEngine::takeOver},
+        {"DETACH", Audience::Attached, &SimEngine::detach},
+        {"GETSTATE", Audience::Attached, &SimEngine::getState},
+        {"LOGIN", Audience::Attached, &SimEngine::login},
+        {"VECTOR", Audience::LoggedIn, &SimEngine::enterVector},
+        {"GET_VECTORS", Audience::LoggedIn, &SimEngine::sendSubVectors},
+        {"CHATMODE", Audience::LoggedIn, &SimEngine::enterChatRoom},
+        {"CHAT", Audience::LoggedIn, &SimEngine::chat},
+        {"ARENA_KICK", Audience::LoggedIn, &SimEngine::moderate},
+        {"ARENA_BAN", Audience::LoggedIn, &SimEngine::moderate},
+    };
+    static const QHash<QByteArray, const Route *> kByName = [] {
+        QHash<QByteArray, const Route *> byName;
+        for (const Route &route : kRoutes)
+            byName.insert(QByteArray(kMessagePrefix) + route.name, &route);
+        return byName;
+    }();
+    return kByName.value(name);
+}
+
 void SimEngine::handle(const QByteArray &datagram, const Peer &from)
 {
     FieldReader reader{datagram, 0};
-    const QByteArray name = NextField(reader);
-    const QByteArray command =
-        name.startsWith(kMessagePrefix) ? name.mid(qsizetype(sizeof kMessagePrefix) - 1) : name;
-
-    if (command == "DISCOVER") {
-        send(from, Message("ENGINE_HERE").bytes());
-    } else if (command == "ATTACH") {
-        if (m_attached && *m_attached != from) {
-            send(from, Message("ENGINE_IN_USE").bytes());
-            return;
-        }
-        m_attached = from;
-        send(from, Message("ATTACH").bytes());
-    } else if (command == "TAKEOVER") {
-        if (m_attached && *m_attached != from)
-            send(*m_attached, Message("DETACH").bytes());
-        m_attached = from;
-        send(from, Message("ATTACH").bytes());
-    } else if (!fromAttached(from)) {
-        return; // only the attached front-end is listened to
-    } else if (command == "DETACH") {
-        m_attached.reset();
-    } else if (command == "GETSTATE") {
-        sendState();
-    } else if (command == "LOGIN") {
-        login(reader);
-    } else if (!m_loggedIn) {
+    const Route *route = routeFor(NextField(reader));
+    if (!route)
         return;
-    } else if (command == "VECTOR") {
-        enterVector(reader);
-    } else if (command == "GET_VECTORS") {
-        sendSubVectors(reader);
-    } else if (command == "CHATMODE") {
-        enterChatRoom(reader);
-    } else if (command == "CHAT") {
-        chat(reader);
-    } else if (command == "ARENA_KICK" || command == "ARENA_BAN") {
-        if (SimUser *user = m_world.user(NextAnsiField(reader)); user && user->vector == m_vector) {
-            user->vector = QStringLiteral("Arena");
-            sendToAttached(Message("LEAVES_VECTOR").ansi(user->qtag).bytes());
-            if (user->inChat)
-                sendToAttached(Message("LEAVES_CHAT").ansi(m_chatRoom).ansi(user->qtag).bytes());
-        }
-    }
+    // Only the attached front-end is listened to, and most only while someone is logged in.
+    if (route->audience != Audience::Anyone && !fromAttached(from))
+        return;
+    if (route->audience == Audience::LoggedIn && !m_loggedIn)
+        return;
+    (this->*route->handle)(reader, from);
 }
 
-void SimEngine::login(FieldReader reader)
+void SimEngine::discover(FieldReader, const Peer &from)
+{
+    send(from, Message("ENGINE_HERE").bytes());
+}
+
+void SimEngine::attach(FieldReader, const Peer &from)
+{
+    if (m_attached && *m_attached != from) {
+        send(from, Message("ENGINE_IN_USE").bytes());
+        return;
+    }
+    m_attached = from;
+    send(from, Message("ATTACH").bytes());
+}
+
+void SimEngine::takeOver(FieldReader, const Peer &from)
+{
+    if (m_attached && *m_attached != from)
+        send(*m_attached, Message("DETACH").bytes());
+    m_attached = from;
+    send(from, Message("ATTACH").bytes());
+}
+
+void SimEngine::detach(FieldReader, const Peer &)
+{
+    m_attached.reset();
+}
+
+void SimEngine::getState(FieldReader, const Peer &)
+{
+    sendState();
+}
+
+void SimEngine::moderate(FieldReader reader, const Peer &)
+{
+    SimUser *user = m_world.user(NextAnsiField(reader));
+    if (!user || user->vector != m_vector)
+        return;
+    user->vector = QStringLiteral("Arena");
+    sendToAttached(Message("LEAVES_VECTOR").ansi(user->qtag).bytes());
+    if (user->inChat)
+        sendToAttached(Message("LEAVES_CHAT").ansi(m_chatRoom).ansi(user->qtag).bytes());
+}
+
+void SimEngine::login(FieldReader reader, const Peer &)
 {
     const QString qtag = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
@@ -174,7 +227,7 @@ void SimEngine::sendLoggedInState()
     sendToAttached(Message("ADMIN_PRIVILEGES").ansi(m_world.administrators()).bytes());
 }
 
-void SimEngine::enterVector(FieldReader reader)
+void SimEngine::enterVector(FieldReader reader, const Peer &)
 {
     const QString path = NextAnsiField(reader);
     const QString password = NextAnsiField(reader);
@@ -214,7 +267,7 @@ void SimEngine::reportVector(const QString &path)
     }
 }
 
-void SimEngine::sendSubVectors(FieldReader reader)
+void SimEngine::sendSubVectors(FieldReader reader, const Peer &)
 {
     const QString path = NextAnsiField(reader);
     for (const QString &child : m_world.childVectors(path)) {
@@ -239,7 +292,7 @@ void SimEngine::sendSubVectors(FieldReader reader)
     }
 }
 
-void SimEngine::enterChatRoom(FieldReader reader)
+void SimEngine::enterChatRoom(FieldReader reader, const Peer &)
 {
     m_chatRoom = NextAnsiField(reader);
     sendToAttached(Message("CHATMODE").ansi(m_chatRoom).bytes());
@@ -257,7 +310,7 @@ void SimEngine::enterChatRoom(FieldReader reader)
     }
 }
 
-void SimEngine::chat(FieldReader reader)
+void SimEngine::chat(FieldReader reader, const Peer &)
 {
     // What the user says shows when it comes back from the room.
     const QString text = NextUtf8Field(reader);

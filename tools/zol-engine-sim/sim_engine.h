@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <deque>
 #include <optional>
 
 struct FieldReader;
@@ -37,20 +38,36 @@ private:
         bool operator==(const Peer &) const = default;
     };
 
+    // Who may send a command and be answered.
+    enum class Audience { Anyone, Attached, LoggedIn };
+    struct Route {
+        const char *name; // after "ZOL_CLIENT_"
+        Audience audience;
+        void (SimEngine::*handle)(FieldReader reader, const Peer &from);
+    };
+    static const Route *routeFor(const QByteArray &name);
+
     void readDatagrams();
     void handle(const QByteArray &datagram, const Peer &from);
     void send(const Peer &to, const QByteArray &message);
     void sendToAttached(const QByteArray &message);
+    void flushOutgoing();
     bool fromAttached(const Peer &from) const { return m_attached && *m_attached == from; }
 
-    void login(FieldReader reader);
+    void discover(FieldReader reader, const Peer &from);
+    void attach(FieldReader reader, const Peer &from);
+    void takeOver(FieldReader reader, const Peer &from);
+    void detach(FieldReader reader, const Peer &from);
+    void getState(FieldReader reader, const Peer &from);
+    void moderate(FieldReader reader, const Peer &from);
+    void login(FieldReader reader, const Peer &from);
     void sendState();
     void sendLoggedInState();
-    void enterVector(FieldReader reader);
+    void enterVector(FieldReader reader, const Peer &from);
     void reportVector(const QString &path);
-    void sendSubVectors(FieldReader reader);
-    void enterChatRoom(FieldReader reader);
-    void chat(FieldReader reader);
+    void sendSubVectors(FieldReader reader, const Peer &from);
+    void enterChatRoom(FieldReader reader, const Peer &from);
+    void chat(FieldReader reader, const Peer &from);
     void tick();
     void moveSomeone();
 
@@ -58,6 +75,9 @@ private:
     World m_world;
     QUdpSocket m_socket;
     QTimer m_activity;
+    // What could not be sent yet because the socket's buffer was full, in order.
+    std::deque<std::pair<Peer, QByteArray>> m_outgoing;
+    QTimer m_retrySend;
     std::optional<Peer> m_attached;
 
     bool m_loggedIn = false;
