@@ -124,12 +124,16 @@ void ArenaUsers::joinsVector(FieldReader reader)
 
 void ArenaUsers::leavesVector(FieldReader reader)
 {
-    const QString qtag = NextAnsiField(reader);
+    leaves(NextAnsiField(reader), &UserRow::inVector, &UserRow::inChat);
+}
+
+void ArenaUsers::leaves(const QString &qtag, bool UserRow::*left, bool UserRow::*stays)
+{
     UserRow *row = m_rows->FindUserRow(qtag);
     if (!row)
         return;
-    row->inVector = false;
-    if (row->inChat) {
+    row->*left = false;
+    if (row->*stays) {
         m_rows->rowUpdated(row);
         return;
     }
@@ -237,16 +241,7 @@ void ArenaUsers::joinsChat(const QString &qtag)
 
 void ArenaUsers::leavesChat(const QString &qtag)
 {
-    UserRow *row = m_rows->FindUserRow(qtag);
-    if (!row)
-        return;
-    row->inChat = false;
-    if (row->inVector) {
-        m_rows->rowUpdated(row);
-        return;
-    }
-    m_rows->deleteRow(row);
-    LeaveNotice(qtag);
+    leaves(qtag, &UserRow::inChat, &UserRow::inVector);
 }
 
 void ArenaUsers::sendForSelected(QByteArray (*command)(const QString &))

@@ -14,6 +14,7 @@ class QAction;
 class QTreeView;
 class SessionControl;
 class UserListModel;
+struct UserRow;
 class VectorEntry;
 
 // Who is in the current arena and its chat room: the user list with presence, pings and devices,
@@ -70,6 +71,8 @@ private:
     void LeaveNotice(const QString &qtag);
     void joinsVector(FieldReader reader);
     void leavesVector(FieldReader reader);
+    // A user left the arena or the chat room; the row goes when they are in neither.
+    void leaves(const QString &qtag, bool UserRow::*left, bool UserRow::*stays);
     void arenaPing(FieldReader reader);
     void remoteArenaDevice(FieldReader reader);
     void userData(FieldReader reader);
