@@ -4,6 +4,7 @@
 #include "arena_users.h"
 #include "chat_log.h"
 #include "chat_room.h"
+#include "diagnostics.h"
 #include "enabling_rules.h"
 #include "engine_link.h"
 #include "log_file.h"
@@ -74,8 +75,13 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
         .enterExitSound = enterExitSound,
         .guard = services.guard,
     });
-    m_subsystems = {m_session.get(), m_chatLog.get(), m_navigation.get(), m_arenaUsers.get(),
-                    m_chatRoom.get()};
+    m_diagnostics = std::make_unique<Diagnostics>(Diagnostics::Collaborators{
+        .sender = &link,
+        .engine = &link,
+        .guard = services.guard,
+    });
+    m_subsystems = {m_session.get(),    m_chatLog.get(),  m_navigation.get(),
+                    m_arenaUsers.get(), m_chatRoom.get(), m_diagnostics.get()};
 
     QObject::connect(
         m_navigation.get(), &VectorNavigation::arenaLeft, m_arenaUsers.get(),

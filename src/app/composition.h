@@ -9,6 +9,7 @@ class ActionTable;
 class ArenaUsers;
 class ChatLog;
 class ChatRoom;
+class Diagnostics;
 class Clock;
 class EngineLink;
 class ErrorGuard;
@@ -70,6 +71,7 @@ public:
     VectorNavigation &navigation() const { return *m_navigation; }
     ArenaUsers &arenaUsers() const { return *m_arenaUsers; }
     ChatRoom &chatRoom() const { return *m_chatRoom; }
+    Diagnostics &diagnostics() const { return *m_diagnostics; }
 
 private:
     void createWindowsAtStart(QWidget *mainWindow);
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<Session> m_session;
     std::unique_ptr<ArenaUsers> m_arenaUsers;
     std::unique_ptr<ChatRoom> m_chatRoom;
+    std::unique_ptr<Diagnostics> m_diagnostics;
     QList<Subsystem *> m_subsystems;
     QList<QWidget *> m_windows;
 };

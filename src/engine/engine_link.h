@@ -18,7 +18,10 @@ struct EngineAddress {
 // The link to the engine: sending, receiving and dispatching, and the handshake by which the
 // front-end finds the engine, is attached, takes it over and lets it go. It knows none of the
 // parts of the window: it tells what happened, and the parts that care react.
-class EngineLink : public QObject, public CommandSender, public StateRequester {
+class EngineLink : public QObject,
+                   public CommandSender,
+                   public StateRequester,
+                   public EngineStatus {
     Q_OBJECT
 
 public:
@@ -33,7 +36,7 @@ public:
     // Sends GETSTATE, then tells stateRequested.
     void RequestState() override;
 
-    bool EngineAttached() const { return m_engineAttached; }
+    bool EngineAttached() const override { return m_engineAttached; }
     int ActivityStep() const { return m_activityStep; }
     bool FirstShow() const { return m_firstShow; }
     // The picture the engine icon shows now: the activity step while attached, else idle.

@@ -17,3 +17,10 @@ public:
     virtual ~StateRequester() = default;
     virtual void RequestState() = 0;
 };
+
+// Whether the engine has accepted this front-end; owned by the engine link.
+class EngineStatus {
+public:
+    virtual ~EngineStatus() = default;
+    virtual bool EngineAttached() const = 0;
+};

@@ -14,9 +14,9 @@ inline const QColor kPaleYellow(255, 255, 160);
 // What sets one secondary window apart from the others.
 struct WindowLook {
     const char *name = nullptr; // objectName
-    QString caption;
+    QString caption{};
     QColor background = kPaleYellow;
-    QPixmap picture; // at the top left; none when null
+    QPixmap picture{}; // at the top left; none when null
     int pictureSize = 48;
 };
 

@@ -12,7 +12,7 @@
 // What a subsystem needs around it for a table of datagrams in and commands, rows or chat
 // lines out, without building the whole window: a dispatcher, a recording sender, a recording
 // chat log, a fixed clock, sounds, a session switch, the actions and an owner for its windows.
-class SubsystemFixture : public SessionControl {
+class SubsystemFixture : public SessionControl, public EngineStatus {
 public:
     SubsystemFixture();
 
@@ -33,6 +33,7 @@ public:
 
     bool SessionActive() const override { return sessionActive; }
     void SetSessionActive(bool active) override { sessionActive = active; }
+    bool EngineAttached() const override { return engineAttached; }
 
     QWidget owner;
     MessageDispatcher dispatcher;
@@ -44,4 +45,5 @@ public:
     FixedClock clock;
     ActionTable actions;
     bool sessionActive = true;
+    bool engineAttached = true;
 };

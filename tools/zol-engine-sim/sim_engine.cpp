@@ -38,6 +38,7 @@ SimEngine::SimEngine(const Options &options, QObject *parent)
     : QObject(parent)
     , m_options(options)
     , m_world(options.seed)
+    , m_network(options.seed)
 {
     if (options.bigArenaUsers > 0)
         m_world.addBigArena(options.bigArenaUsers);
@@ -109,6 +110,7 @@ const SimEngine::Route *SimEngine::routeFor(const QByteArray &name)
         {"TAKEOVER", Audience::Anyone, &SimEngine::takeOver},
         {"DETACH", Audience::Attached, &SimEngine::detach},
         {"GETSTATE", Audience::Attached, &SimEngine::getState},
+        {"GET_METRICS", Audience::Attached, &SimEngine::getMetrics},
         {"LOGIN", Audience::Attached, &SimEngine::login},
         {"VECTOR", Audience::LoggedIn, &SimEngine::enterVector},
         {"GET_VECTORS", Audience::LoggedIn, &SimEngine::sendSubVectors},
@@ -151,16 +153,23 @@ void SimEngine::attach(FieldReader, const Peer &from)
         send(from, Message("ENGINE_IN_USE").bytes());
         return;
     }
-    m_attached = from;
-    send(from, Message("ATTACH").bytes());
+    accept(from);
 }
 
 void SimEngine::takeOver(FieldReader, const Peer &from)
 {
     if (m_attached && *m_attached != from)
         send(*m_attached, Message("DETACH").bytes());
+    accept(from);
+}
+
+void SimEngine::accept(const Peer &from)
+{
     m_attached = from;
     send(from, Message("ATTACH").bytes());
+    // The devices on the user's side, as the engine finds them after an attach.
+    for (const QString &device : m_network.localDevices())
+        send(from, Message("LOCAL_DEVICE").ansi(device).bytes());
 }
 
 void SimEngine::detach(FieldReader, const Peer &)
@@ -171,6 +180,11 @@ void SimEngine::detach(FieldReader, const Peer &)
 void SimEngine::getState(FieldReader, const Peer &)
 {
     sendState();
+}
+
+void SimEngine::getMetrics(FieldReader, const Peer &from)
+{
+    send(from, m_network.metricsMessage());
 }
 
 void SimEngine::moderate(FieldReader reader, const Peer &)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "network_report.h"
 #include "world.h"
 
 #include <QHostAddress>
@@ -57,9 +58,11 @@ private:
     void discover(FieldReader reader, const Peer &from);
     void attach(FieldReader reader, const Peer &from);
     void takeOver(FieldReader reader, const Peer &from);
+    void accept(const Peer &from);
     void detach(FieldReader reader, const Peer &from);
     void getState(FieldReader reader, const Peer &from);
     void moderate(FieldReader reader, const Peer &from);
+    void getMetrics(FieldReader reader, const Peer &from);
     void login(FieldReader reader, const Peer &from);
     void sendState();
     void sendLoggedInState();
@@ -73,6 +76,7 @@ private:
 
     Options m_options;
     World m_world;
+    NetworkReport m_network;
     QUdpSocket m_socket;
     QTimer m_activity;
     // What could not be sent yet because the socket's buffer was full, in order.
