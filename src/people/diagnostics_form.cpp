@@ -46,6 +46,9 @@ QGridLayout *group(DiagnosticsGroup picture, QWidget *parent, QVBoxLayout *colum
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
+    // The values of all groups start at one column.
+    grid->setColumnMinimumWidth(0, 112);
+    grid->setColumnStretch(4, 1);
     row->addLayout(grid, 1);
     column->addLayout(row);
     return grid;
@@ -152,6 +155,8 @@ QWidget *TDiagnosticsForm::buildGraphSide()
     for (const char *tab : {"Both", "Engine", "Packet"})
         GraphTabSet->addTab(QString::fromLatin1(tab));
     GraphTabSet->setCurrentIndex(int(GraphTab::Packet));
+    GraphTabSet->setUsesScrollButtons(false); // all three tabs in sight
+    GraphTabSet->setExpanding(true);
     GraphTabSet->setAccessibleName(QStringLiteral("Traffic graph"));
     connect(GraphTabSet, &QTabBar::currentChanged, this, m_guard.slot([this] { redrawGraph(); }));
     column->addWidget(GraphTabSet);
