@@ -1,7 +1,10 @@
 #include "composition.h"
 
+#include "about.h"
 #include "action_table.h"
+#include "arena_status.h"
 #include "arena_users.h"
+#include "bookmarks.h"
 #include "chat_log.h"
 #include "chat_room.h"
 #include "diagnostics.h"
@@ -41,6 +44,15 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
         .enterExitSound = enterExitSound,
         .guard = services.guard,
     });
+    // The status icon follows the link before the session reacts to it.
+    m_arenaStatus = std::make_unique<ArenaStatus>(ArenaStatus::Collaborators{
+        .sender = &link,
+        .engine = &link,
+        .actions = &actions,
+        .guard = services.guard,
+    });
+    for (auto change : {&EngineLink::attached, &EngineLink::detached})
+        QObject::connect(&link, change, m_arenaStatus.get(), &ArenaStatus::UpdateStatusIcon);
     m_session = std::make_unique<Session>(Session::Collaborators{
         .link = &link,
         .actions = &actions,
@@ -80,8 +92,19 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
         .engine = &link,
         .guard = services.guard,
     });
-    m_subsystems = {m_session.get(),    m_chatLog.get(),  m_navigation.get(),
-                    m_arenaUsers.get(), m_chatRoom.get(), m_diagnostics.get()};
+    m_bookmarks = std::make_unique<Bookmarks>(Bookmarks::Collaborators{
+        .bookmarkMenu = panes.bookmarkMenu,
+        .vectors = m_navigation.get(),
+        .folders = services.bookmarkFolders,
+        .guard = services.guard,
+    });
+    m_aboutAndLinks = std::make_unique<AboutAndLinks>(AboutAndLinks::Collaborators{
+        .pages = services.pages,
+        .guard = services.guard,
+    });
+    m_subsystems = {m_session.get(),     m_chatLog.get(),    m_navigation.get(),
+                    m_arenaStatus.get(), m_arenaUsers.get(), m_chatRoom.get(),
+                    m_diagnostics.get(), m_bookmarks.get(),  m_aboutAndLinks.get()};
 
     QObject::connect(
         m_navigation.get(), &VectorNavigation::arenaLeft, m_arenaUsers.get(),
@@ -97,6 +120,7 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
     }
     createWindowsAtStart(mainWindow);
     m_session->SetSessionActive(false);
+    m_bookmarks->RefreshBookmarks(); // the last step of the window's creation
 }
 
 Composition::~Composition() = default;

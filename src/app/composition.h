@@ -2,11 +2,15 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
 class ActionTable;
+class AboutAndLinks;
+class ArenaStatus;
 class ArenaUsers;
+class Bookmarks;
 class ChatLog;
 class ChatRoom;
 class Diagnostics;
@@ -15,6 +19,8 @@ class EngineLink;
 class ErrorGuard;
 class LogFile;
 class NotificationSounds;
+class PageOpener;
+class QMenu;
 class QAbstractButton;
 class QLineEdit;
 class QPlainTextEdit;
@@ -40,6 +46,7 @@ struct MainPanes {
     QLineEdit *chatInputEdit = nullptr;
     QAbstractButton *sendButton = nullptr;
     QStatusBar *statusBar = nullptr;
+    QMenu *bookmarkMenu = nullptr;
 };
 
 // What the program hands in from outside: time, sounds, questions, errors, the data folder.
@@ -47,8 +54,10 @@ struct CompositionServices {
     const Clock *clock = nullptr;
     NotificationSounds *sounds = nullptr;
     TakeOverPrompt *takeOverPrompt = nullptr;
+    PageOpener *pages = nullptr;
     const ErrorGuard *guard = nullptr;
     QString appDataFolder;
+    QStringList bookmarkFolders; // where Bookmarks.txt is looked for, in order
 };
 
 // The composition root: builds the subsystems in order, hands each the narrow interfaces it
@@ -72,6 +81,9 @@ public:
     ArenaUsers &arenaUsers() const { return *m_arenaUsers; }
     ChatRoom &chatRoom() const { return *m_chatRoom; }
     Diagnostics &diagnostics() const { return *m_diagnostics; }
+    ArenaStatus &arenaStatus() const { return *m_arenaStatus; }
+    Bookmarks &bookmarks() const { return *m_bookmarks; }
+    AboutAndLinks &aboutAndLinks() const { return *m_aboutAndLinks; }
 
 private:
     void createWindowsAtStart(QWidget *mainWindow);
@@ -80,10 +92,13 @@ private:
     std::unique_ptr<LogFile> m_logFile;
     std::unique_ptr<ChatLog> m_chatLog;
     std::unique_ptr<VectorNavigation> m_navigation;
+    std::unique_ptr<ArenaStatus> m_arenaStatus;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<ArenaUsers> m_arenaUsers;
     std::unique_ptr<ChatRoom> m_chatRoom;
     std::unique_ptr<Diagnostics> m_diagnostics;
+    std::unique_ptr<Bookmarks> m_bookmarks;
+    std::unique_ptr<AboutAndLinks> m_aboutAndLinks;
     QList<Subsystem *> m_subsystems;
     QList<QWidget *> m_windows;
 };

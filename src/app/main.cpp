@@ -31,6 +31,7 @@ int main(int argc, char *argv[])
     services.clock = &clock;
     services.sounds = &sounds;
     services.appDataFolder = AppDataFolder();
+    services.bookmarkFolders = {QCoreApplication::applicationDirPath(), services.appDataFolder};
     TTovrelUIForm form(services);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &form, [&form] {

@@ -14,11 +14,6 @@
 #include <QLabel>
 #include <QStatusBar>
 
-namespace {
-constexpr int kAttachedStatusImage = 9;
-constexpr int kDetachedStatusImage = 13;
-} // namespace
-
 Session::Session(const Collaborators &with, QObject *parent)
     : QObject(parent)
     , m_with(with)
@@ -29,8 +24,9 @@ Session::Session(const Collaborators &with, QObject *parent)
     m_with.statusBar->addWidget(m_statusLabel, 1);
 
     EngineLink *link = m_with.link;
-    connect(link, &EngineLink::attached, this, &Session::engineAttachedOrDetached);
-    connect(link, &EngineLink::detached, this, &Session::engineAttachedOrDetached);
+    // Attached or detached, the panes stay greyed until a login.
+    connect(link, &EngineLink::attached, this, [this] { SetSessionActive(false); });
+    connect(link, &EngineLink::detached, this, [this] { SetSessionActive(false); });
     connect(link, &EngineLink::engineInUse, this, &Session::askTakeOver);
 }
 
@@ -80,18 +76,6 @@ void Session::SetSessionActive(bool active)
     m_sessionActive = active;
     Q_EMIT activeChanged(active);
     m_with.link->UpdateEngineIcon();
-}
-
-void Session::UpdateStatusIcon()
-{
-    const int base = m_with.link->EngineAttached() ? kAttachedStatusImage : kDetachedStatusImage;
-    m_with.actions->setImageIndex(ActionId::Status, base + m_arenaStatusIndicator);
-}
-
-void Session::engineAttachedOrDetached()
-{
-    UpdateStatusIcon();
-    SetSessionActive(false);
 }
 
 void Session::askTakeOver()

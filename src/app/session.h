@@ -16,7 +16,8 @@ class QStatusBar;
 class TLoginForm;
 
 // Whether a user is logged in through the engine, the login dialog, the engine's status line,
-// the question whether to take the engine over, and the two icons at the left of the tool bar.
+// the question whether to take the engine over, and what the two icons at the left of the tool
+// bar do.
 class Session : public QObject, public Subsystem, public SessionControl {
     Q_OBJECT
 
@@ -41,8 +42,6 @@ public:
     bool SessionActive() const override { return m_sessionActive; }
     void SetSessionActive(bool active) override;
     QString StatusText() const { return m_statusText; }
-    int ArenaStatusIndicator() const { return m_arenaStatusIndicator; }
-    void UpdateStatusIcon();
     // What the status bar shows now: the hint being pointed at, or else the status text.
     QString statusBarText() const;
     void ApplicationOnHint(const QString &hint);
@@ -57,7 +56,6 @@ Q_SIGNALS:
     void activeChanged(bool active);
 
 private:
-    void engineAttachedOrDetached();
     void askTakeOver();
     void notLoggedIn(FieldReader reader);
     void status(FieldReader reader);
@@ -68,5 +66,4 @@ private:
     TLoginForm *m_loginForm = nullptr;
     bool m_sessionActive = false;
     QString m_statusText;
-    int m_arenaStatusIndicator = 0;
 };

@@ -7,12 +7,14 @@
 #include "image_lists.h"
 #include "memo_lines.h"
 #include "menu_layout.h"
+#include "page_opener.h"
 #include "prompts.h"
 #include "session.h"
 #include "tool_bars.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -29,6 +31,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+class DesktopPages final : public PageOpener {
+public:
+    // Whether a browser came up is not the program's concern.
+    void openPage(const QUrl &address) override { QDesktopServices::openUrl(address); }
+};
 
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 400;
@@ -126,20 +134,21 @@ TTovrelUIForm::TTovrelUIForm(const Services &services)
         actions->setImageIndex(ActionId::QuorlZolIcon, image);
     });
 
-    const MainPanes panes = buildLayout();
+    MainPanes panes = buildLayout();
     buildMenus();
+    panes.bookmarkMenu = findChild<QMenu *>(QStringLiteral("BookmarkMenu"));
     bindShellActions();
-    m_rooms = std::make_unique<Composition>(panes, m_link, *m_actions,
-                                            CompositionServices{
-                                                .clock = services.clock,
-                                                .sounds = services.sounds,
-                                                .takeOverPrompt = services.takeOverPrompt
-                                                                      ? services.takeOverPrompt
-                                                                      : m_messageBoxes.get(),
-                                                .guard = m_guard.get(),
-                                                .appDataFolder = services.appDataFolder,
-                                            },
-                                            this);
+    m_desktopPages = std::make_unique<DesktopPages>();
+    const CompositionServices roomServices{
+        .clock = services.clock,
+        .sounds = services.sounds,
+        .takeOverPrompt = services.takeOverPrompt ? services.takeOverPrompt : m_messageBoxes.get(),
+        .pages = services.pages ? services.pages : m_desktopPages.get(),
+        .guard = m_guard.get(),
+        .appDataFolder = services.appDataFolder,
+        .bookmarkFolders = services.bookmarkFolders,
+    };
+    m_rooms = std::make_unique<Composition>(panes, m_link, *m_actions, roomServices, this);
     setColumnWidths(panes);
 
     // The hints of menus and tool buttons reach the status bar through event(); see there.

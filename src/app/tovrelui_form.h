@@ -12,6 +12,7 @@ class Clock;
 class Composition;
 class MessageBoxPrompts;
 class NotificationSounds;
+class PageOpener;
 class QMenu;
 class QPlainTextEdit;
 class QToolBar;
@@ -33,7 +34,10 @@ public:
         // Left empty, the window asks and reports with message boxes.
         TakeOverPrompt *takeOverPrompt = nullptr;
         ErrorReporter *errorReporter = nullptr;
+        // Left empty, pages open in the desktop's browser.
+        PageOpener *pages = nullptr;
         QString appDataFolder;
+        QStringList bookmarkFolders; // where Bookmarks.txt is looked for, in order
     };
 
     explicit TTovrelUIForm(const Services &services);
@@ -72,6 +76,7 @@ private:
     bool m_closing = false;
     std::unique_ptr<MessageBoxPrompts> m_messageBoxes;
     std::unique_ptr<ErrorGuard> m_guard;
+    std::unique_ptr<PageOpener> m_desktopPages;
     ActionTable *m_actions = nullptr;
 
     // The parts the upper-part switch shows and hides, and the pane it scrolls.

@@ -4,6 +4,7 @@
 #include "pictures.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 using namespace Picture;
 
@@ -60,4 +61,44 @@ QPixmap FailedToJoinPicture(qreal devicePixelRatio)
             noEntry(p, kBadge);
         },
         16, 48, devicePixelRatio);
+}
+
+namespace {
+
+void arenaWithCable(QPainter &p)
+{
+    globe(p, QRectF(0, 0, 12, 12));
+    // The network cable, down and out to the right, with its plug.
+    p.setPen(QPen(QColor(60, 60, 70), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath cable(QPointF(9, 10));
+    cable.cubicTo(QPointF(10, 14), QPointF(13, 14), QPointF(13, 11));
+    p.drawPath(cable);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 180, 40));
+    p.drawRect(QRectF(11.5, 8.5, 3, 3));
+}
+
+} // namespace
+
+QList<QPixmap> PrivateArenaIcons(qreal devicePixelRatio)
+{
+    return {PaintedPixmap(arenaWithCable, 16, 48, devicePixelRatio),
+            PaintedPixmap(
+                [](QPainter &p) {
+                    arenaWithCable(p);
+                    padlock(p, QRectF(0, 8, 7, 8));
+                },
+                16, 48, devicePixelRatio)};
+}
+
+QPixmap ArenaStatusPicture(qreal devicePixelRatio)
+{
+    return PaintedPixmap(hostingStatuses().at(2), 16, 46, devicePixelRatio);
+}
+
+QList<QIcon> ArenaStatusModeImages()
+{
+    const QList<PictureFunction> statuses = hostingStatuses();
+    return iconsOf({statuses.at(0), statuses.at(2), statuses.at(3)});
 }

@@ -11,3 +11,10 @@ QList<QIcon> ClientStateImageList();
 
 // The picture at the top left of the dialog that offers another try at a refused arena.
 QPixmap FailedToJoinPicture(qreal devicePixelRatio);
+
+// The create-private-arena dialog's two icons, 48 by 48: an arena with its network cable, and
+// the same locked with a padlock.
+QList<QPixmap> PrivateArenaIcons(qreal devicePixelRatio);
+// The status dialog's picture, 46 by 46, and its three modes: not hosting, hosting, dedicated.
+QPixmap ArenaStatusPicture(qreal devicePixelRatio);
+QList<QIcon> ArenaStatusModeImages();

@@ -263,7 +263,12 @@ void TestMainWindow::drawsEveryImageDifferently()
 void TestMainWindow::createsItsWindowsInOrder()
 {
     FormFixture fixture;
-    const QStringList order{"TLoginForm", "TZolOrbitalMeshForm", "TFailedToJoinArenaForm",
+    const QStringList order{"TLoginForm",
+                            "TZolOrbitalMeshForm",
+                            "TAboutForm",
+                            "TFailedToJoinArenaForm",
+                            "TSetMyArenaStatusForm",
+                            "TCreatePrivateArenaForm",
                             "TDiagnosticsForm"};
     // As the subsystems handed them out, and as they stand among the main window's children.
     QStringList created;

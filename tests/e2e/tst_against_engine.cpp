@@ -1,7 +1,11 @@
 // The main window against the substitute engine running as a program of its own.
 
 #include "action_table.h"
+#include "arena_dialogs.h"
+#include "arena_status.h"
 #include "arena_users.h"
+#include "diagnostics.h"
+#include "diagnostics_form.h"
 #include "failed_to_join_arena_form.h"
 #include "form_fixture.h"
 #include "login_form.h"
@@ -12,10 +16,13 @@
 #include "vector_navigation.h"
 #include "zol_orbital_mesh_form.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QUdpSocket>
 
 namespace {
@@ -81,6 +88,8 @@ private slots:
     void entersAnArenaListsItsUsersAndChats();
     void entersAPasswordArenaOnTheSecondTry();
     void isTakenOverByAnotherFrontEnd();
+    void createsAnArenaAndArrivesInIt();
+    void showsTheEngineMetrics();
 };
 
 void TestAgainstEngine::logsInThroughTheDialog()
@@ -186,6 +195,40 @@ void TestAgainstEngine::isTakenOverByAnotherFrontEnd()
     QTRY_VERIFY(other.form().link().EngineAttached());
     QTRY_VERIFY(!world.form().link().EngineAttached());
     QCOMPARE(world.form().actions().imageIndex(ActionId::QuorlZolIcon), 0);
+}
+
+void TestAgainstEngine::createsAnArenaAndArrivesInIt()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
+    world.form().rooms().navigation().EnterVector(kMonsterHunter);
+    QTRY_VERIFY(world.form().rooms().navigation().ArenaCreationAllowed());
+
+    world.window().trigger(ActionId::CreatePrivateArena);
+    TCreatePrivateArenaForm &dialog = world.form().rooms().arenaStatus().createForm();
+    QVERIFY(dialog.isVisible());
+    dialog.MaximumPlayersComboBox->setCurrentIndex(4);
+    dialog.DescriptionEdit->setText(QStringLiteral("みんなで狩り"));
+    dialog.BitBtn2->click();
+
+    const QString own = kMonsterHunter + QStringLiteral("/alice");
+    QTRY_COMPARE(world.form().rooms().navigation().currentVectorPath(), own);
+    QTRY_VERIFY(world.window().chatText().contains(QStringLiteral("Enter ") + own));
+}
+
+void TestAgainstEngine::showsTheEngineMetrics()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    TDiagnosticsForm &diagnostics = world.form().rooms().diagnostics().diagnosticsForm();
+    QTRY_COMPARE(diagnostics.MacAddressListView->topLevelItemCount(), 3);
+
+    world.window().trigger(ActionId::ShowDiagnosticsFrom);
+    diagnostics.Timer1->setInterval(20);
+    QTRY_VERIFY(world.form().rooms().diagnostics().trafficHistory().HistoryIndex() >= 2);
+    QVERIFY(!diagnostics.valueText("OrbNameStaticText")->text().isEmpty());
+    QVERIFY(!diagnostics.valueText("AdapterStaticText")->text().isEmpty());
 }
 
 QTEST_MAIN(TestAgainstEngine)

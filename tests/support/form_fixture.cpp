@@ -16,7 +16,9 @@ FormFixture::FormFixture(std::optional<EngineAddress> engine)
     services.sounds = &sounds;
     services.takeOverPrompt = &prompts;
     services.errorReporter = &prompts;
+    services.pages = &pages;
     services.appDataFolder = m_dataFolder.path();
+    services.bookmarkFolders = {m_dataFolder.path()};
     m_form = std::make_unique<TTovrelUIForm>(services);
 }
 

@@ -43,6 +43,7 @@ public:
     FixedClock clock;
     RecordingSounds sounds;
     ScriptedPrompts prompts;
+    RecordingPages pages;
     QString dataFolder() const { return m_dataFolder.path(); }
 
     // Hands one datagram to the dispatcher, as the receive path does.

@@ -5,6 +5,7 @@
 #include "error_guard.h"
 #include "link_interfaces.h"
 #include "notification_sounds.h"
+#include "page_opener.h"
 
 #include <QByteArrayList>
 #include <QStringList>
@@ -36,6 +37,12 @@ class RecordingChat final : public ChatLineSink {
 public:
     void AddChatLine(const QString &text) override { lines.append(text); }
     QStringList lines;
+};
+
+class RecordingPages final : public PageOpener {
+public:
+    void openPage(const QUrl &address) override { opened.append(address); }
+    QList<QUrl> opened;
 };
 
 class RecordingErrors final : public ErrorReporter {

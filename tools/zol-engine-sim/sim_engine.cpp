@@ -116,6 +116,8 @@ const SimEngine::Route *SimEngine::routeFor(const QByteArray &name)
         {"GET_VECTORS", Audience::LoggedIn, &SimEngine::sendSubVectors},
         {"CHATMODE", Audience::LoggedIn, &SimEngine::enterChatRoom},
         {"CHAT", Audience::LoggedIn, &SimEngine::chat},
+        {"CREATE_VECTOR", Audience::LoggedIn, &SimEngine::createVector},
+        {"ARENA_STATUS", Audience::LoggedIn, &SimEngine::arenaStatus},
         {"ARENA_KICK", Audience::LoggedIn, &SimEngine::moderate},
         {"ARENA_BAN", Audience::LoggedIn, &SimEngine::moderate},
     };
@@ -185,6 +187,30 @@ void SimEngine::getState(FieldReader, const Peer &)
 void SimEngine::getMetrics(FieldReader, const Peer &from)
 {
     send(from, m_network.metricsMessage());
+}
+
+void SimEngine::createVector(FieldReader reader, const Peer &)
+{
+    const int capacity = NextAnsiField(reader).toInt();
+    const QString description = NextUtf8Field(reader);
+    const QString password = NextAnsiField(reader);
+    if (!m_world.arenaCreationAllowed(m_vector)) {
+        sendToAttached(Message("VECTOR_DISALLOWED")
+                           .ansi(m_vector)
+                           .ansi(QStringLiteral("Arenas cannot be made here."))
+                           .bytes());
+        return;
+    }
+    // The new arena is the user's own, below where the user is; the engine takes them in.
+    m_vector = m_world.createArena(m_vector, m_qtag, description, password, capacity);
+    reportVector(m_vector);
+}
+
+void SimEngine::arenaStatus(FieldReader reader, const Peer &)
+{
+    m_arenaStatus = NextAnsiField(reader).toInt();
+    m_arenaPlayers = NextAnsiField(reader).toInt();
+    sendToAttached(Message("ARENA_STATUS").number(m_arenaStatus).number(m_arenaPlayers).bytes());
 }
 
 void SimEngine::moderate(FieldReader reader, const Peer &)
@@ -342,6 +368,11 @@ void SimEngine::tick()
                 .utf8(QStringLiteral("Quorl: %1 users online.")
                           .arg(m_world.users().size() + 1000 + m_world.random().bounded(50)))
                 .bytes());
+    }
+    if (m_ticks % 40 == 20) {
+        // Now and then the engine reports a status of its own, as when a game ended: a front-end
+        // in automatic mode insists on the user's choice again.
+        sendToAttached(Message("ARENA_STATUS").number(1).number(1).bytes());
     }
     QRandomGenerator &random = m_world.random();
     switch (random.bounded(4)) {

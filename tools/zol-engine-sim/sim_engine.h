@@ -63,6 +63,8 @@ private:
     void getState(FieldReader reader, const Peer &from);
     void moderate(FieldReader reader, const Peer &from);
     void getMetrics(FieldReader reader, const Peer &from);
+    void createVector(FieldReader reader, const Peer &from);
+    void arenaStatus(FieldReader reader, const Peer &from);
     void login(FieldReader reader, const Peer &from);
     void sendState();
     void sendLoggedInState();
@@ -89,5 +91,8 @@ private:
     QString m_password;
     QString m_vector;
     QString m_chatRoom;
+    // The user's own hosting status and players, as the front-end last said.
+    int m_arenaStatus = 1;
+    int m_arenaPlayers = 1;
     int m_ticks = 0;
 };
