@@ -3,7 +3,8 @@
 # Extra package names given as arguments are installed too. When every package is there
 # already it does nothing, so a second build or test run starts at once.
 set -eu
-packages="cmake g++ ninja-build qt6-base-dev libcanberra-dev $*"
+# The validators and dpkg-shlibdeps check and build the packages.
+packages="cmake g++ ninja-build qt6-base-dev libcanberra-dev desktop-file-utils appstream dpkg-dev $*"
 
 missing=""
 for package in $packages; do

@@ -55,8 +55,7 @@ TLoginForm::TLoginForm(CommandSender &sender, const QPixmap &picture, const Erro
                             static_cast<QWidget *>(PasswordEdit)})
         body()->addWidget(widget);
     body()->addWidget(BitBtn1, 0, Qt::AlignRight);
-    // Not resizable: its designed size, or more where the fonts need it.
-    setFixedSize(sizeHint().expandedTo(QSize(289, 157)));
+    setDesignedSize(QSize(289, 157));
 
     onClicked(BitBtn1, [this] { BitBtn1Click(); });
 }

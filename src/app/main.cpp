@@ -14,12 +14,15 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TovrelUI"));
-    QApplication::setDesktopFileName(QStringLiteral("tovrelui"));
+    // The installed desktop entry and icon, so the task bar groups the window under them.
+    QApplication::setDesktopFileName(QStringLiteral("org.tovrelui.TovrelUI"));
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Tahoma"), font.family()});
     font.setPointSize(8);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(ActionImageList().at(3)); // the engine ring, busy
+    // The installed icon, or the engine ring painted here where none is installed.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.tovrelui.TovrelUI"), ActionImageList().at(3)));
 
     SingleInstance instance;
     if (!instance.acquire())

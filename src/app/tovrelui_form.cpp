@@ -150,6 +150,7 @@ TTovrelUIForm::TTovrelUIForm(const Services &services)
     };
     m_rooms = std::make_unique<Composition>(panes, m_link, *m_actions, roomServices, this);
     setColumnWidths(panes);
+    nameForScreenReaders(panes);
 
     // The hints of menus and tool buttons reach the status bar through event(); see there.
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance(thread()))
@@ -353,6 +354,22 @@ void TTovrelUIForm::setColumnWidths(const MainPanes &panes)
 {
     setWidths(panes.vectorListView, {100, 40, 40, 35, 430});
     setWidths(panes.userListView, {114, 44, 20, 20, 20, 30});
+}
+
+void TTovrelUIForm::nameForScreenReaders(const MainPanes &panes)
+{
+    const std::pair<QWidget *, const char *> names[] = {
+        {panes.vectorEdit, "Arena path"},
+        {panes.vectorTreeView, "Arenas"},
+        {panes.vectorListView, "Arenas in this arena"},
+        {panes.userListView, "Users"},
+        {panes.chatEdit, "Chat room"},
+        {panes.chatLogMemo, "Chat"},
+        {panes.chatInputEdit, "Chat message"},
+        {panes.sendButton, "Send"},
+    };
+    for (const auto &[pane, name] : names)
+        pane->setAccessibleName(QString::fromLatin1(name));
 }
 
 void TTovrelUIForm::bindShellActions()

@@ -69,6 +69,7 @@ private:
     QWidget *buildUnderPanel(MainPanes &panes);
     void buildMenus();
     void setColumnWidths(const MainPanes &panes);
+    void nameForScreenReaders(const MainPanes &panes);
     void bindShellActions();
     void ShowUpperPanelActionExecute();
 

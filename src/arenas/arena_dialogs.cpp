@@ -93,7 +93,7 @@ TCreatePrivateArenaForm::TCreatePrivateArenaForm(CommandSender &sender, QList<QP
         body()->addWidget(field);
     }
     body()->addLayout(buttonRow(BitBtn1, BitBtn2));
-    setFixedSize(sizeHint().expandedTo(QSize(390, 205)));
+    setDesignedSize(QSize(390, 205));
 
     connect(PasswordEdit, &QLineEdit::textChanged, this,
             m_guard.slot([this] { PasswordEditChange(); }));
@@ -163,7 +163,7 @@ TSetMyArenaStatusForm::TSetMyArenaStatusForm(CommandSender &sender, const QPixma
     }
     body()->addWidget(AutoCheckBox);
     body()->addLayout(buttonRow(BitBtn1, BitBtn2));
-    setFixedSize(sizeHint().expandedTo(QSize(269, 169)));
+    setDesignedSize(QSize(269, 169));
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     onClicked(BitBtn2, [this] { BitBtn2Click(); });

@@ -21,10 +21,12 @@ TZolOrbitalMeshForm::TZolOrbitalMeshForm(const ErrorGuard &guard, QWidget *owner
     VectorEdit->setReadOnly(true);
     VectorEdit->setFrame(false);
     VectorEdit->setFocusPolicy(Qt::NoFocus);
+    VectorEdit->setAccessibleName(QStringLiteral("Room"));
 
     MesseageMemo = new QPlainTextEdit(this);
     MesseageMemo->setObjectName(QStringLiteral("MesseageMemo"));
     MesseageMemo->setReadOnly(true);
+    MesseageMemo->setAccessibleName(QStringLiteral("Room description"));
     MesseageMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     MesseageMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MesseageMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -36,10 +36,11 @@ QLabel *valueLabel(const char *name, QWidget *parent, Qt::Alignment alignment = 
 }
 
 // One group: its picture at the left, its rows of label and value beside it.
-QGridLayout *group(DiagnosticsGroup picture, QWidget *parent, QVBoxLayout *column)
+QGridLayout *group(DiagnosticsGroup picture, const char *name, QWidget *parent, QVBoxLayout *column)
 {
     auto *row = new QHBoxLayout;
     auto *image = new QLabel(parent);
+    image->setAccessibleName(QString::fromLatin1(name));
     image->setPixmap(DiagnosticsGroupPicture(picture, parent->devicePixelRatioF()));
     image->setFixedSize(48, 48);
     row->addWidget(image, 0, Qt::AlignTop);
@@ -91,7 +92,7 @@ TDiagnosticsForm::TDiagnosticsForm(const TrafficHistory &history,
     sides->addWidget(buildGroups(), 1);
     sides->addWidget(buildGraphSide());
     body()->addLayout(sides);
-    setFixedSize(sizeHint().expandedTo(QSize(488, 348)));
+    setDesignedSize(QSize(488, 348));
 }
 
 QWidget *TDiagnosticsForm::buildGroups()
@@ -100,7 +101,7 @@ QWidget *TDiagnosticsForm::buildGroups()
     auto *column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
 
-    QGridLayout *server = group(DiagnosticsGroup::OrbitalServer, side, column);
+    QGridLayout *server = group(DiagnosticsGroup::OrbitalServer, "Orbital server", side, column);
     server->addWidget(boldLabel(QStringLiteral("Your orbital server is:"), side), 0, 0, 1, 5);
     QLabel *orbName = valueLabel("OrbNameStaticText", side);
     orbName->setWordWrap(true);
@@ -108,17 +109,17 @@ QWidget *TDiagnosticsForm::buildGroups()
     orbName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     server->addWidget(orbName, 1, 0, 1, 5);
 
-    QGridLayout *address = group(DiagnosticsGroup::PublicAddress, side, column);
+    QGridLayout *address = group(DiagnosticsGroup::PublicAddress, "Public address", side, column);
     addRow(address, QStringLiteral("Public IP:"), valueLabel("MyIPStaticText", side));
     addRow(address, QStringLiteral("Public Port:"), valueLabel("MyPortStaticText", side));
     addRow(address, QStringLiteral("Network Reachable:"), valueLabel("ReachableStaticText", side));
 
-    QGridLayout *card = group(DiagnosticsGroup::NetworkCard, side, column);
+    QGridLayout *card = group(DiagnosticsGroup::NetworkCard, "Network card", side, column);
     addRow(card, QStringLiteral("Network Card:"), valueLabel("AdapterStaticText", side));
     addRow(card, QStringLiteral("Locked:"), valueLabel("LockedStaticText", side));
     addRow(card, QStringLiteral("SSID:"), valueLabel("SSIDStaticText", side));
 
-    QGridLayout *traffic = group(DiagnosticsGroup::Traffic, side, column);
+    QGridLayout *traffic = group(DiagnosticsGroup::Traffic, "Traffic", side, column);
     const QString bytes = QStringLiteral("Bytes/Sec.");
     const QString frames = QStringLiteral("Frames");
     addCounterRow(traffic, QStringLiteral("Engine:"), "EngineUpStaticText", "EngineDownStaticText",
@@ -136,7 +137,7 @@ QWidget *TDiagnosticsForm::buildGroups()
     traffic->addWidget(valueLabel("MacCacheStaticText", side, Qt::AlignRight), cacheRow, 1, 1, 3);
     traffic->addWidget(new QLabel(QStringLiteral("Entries"), side), cacheRow, 4);
 
-    QGridLayout *engine = group(DiagnosticsGroup::Engine, side, column);
+    QGridLayout *engine = group(DiagnosticsGroup::Engine, "Engine", side, column);
     addRow(engine, QStringLiteral("Version:"), valueLabel("EngineVersionStaticText", side));
     addRow(engine, QStringLiteral("Platform:"), valueLabel("EnginePlatformStaticText", side));
     addRow(engine, QStringLiteral("Signed:"), valueLabel("EngineAuthorStaticText", side));
@@ -157,7 +158,7 @@ QWidget *TDiagnosticsForm::buildGraphSide()
     GraphTabSet->setCurrentIndex(int(GraphTab::Packet));
     GraphTabSet->setUsesScrollButtons(false); // all three tabs in sight
     GraphTabSet->setExpanding(true);
-    GraphTabSet->setAccessibleName(QStringLiteral("Traffic graph"));
+    GraphTabSet->setAccessibleName(QStringLiteral("Traffic shown"));
     connect(GraphTabSet, &QTabBar::currentChanged, this, m_guard.slot([this] { redrawGraph(); }));
     column->addWidget(GraphTabSet);
 
@@ -165,11 +166,13 @@ QWidget *TDiagnosticsForm::buildGraphSide()
     GraphImage->setObjectName(QStringLiteral("GraphImage"));
     GraphImage->setFixedSize(kGraphWidth, kGraphHeight);
     GraphImage->setScaledContents(true); // drawn at its own pixels, shown at the screen's
+    GraphImage->setAccessibleName(QStringLiteral("Traffic graph"));
     column->addWidget(GraphImage);
 
     MacAddressListView = new QTreeWidget(side);
     MacAddressListView->setObjectName(QStringLiteral("MacAddressListView"));
     MacAddressListView->setHeaderLabels({QStringLiteral("MAC Address")});
+    MacAddressListView->setAccessibleName(QStringLiteral("MAC addresses"));
     MacAddressListView->header()->resizeSection(0, 150);
     MacAddressListView->setRootIsDecorated(false);
     MacAddressListView->setEditTriggers(QAbstractItemView::NoEditTriggers);

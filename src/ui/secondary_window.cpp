@@ -24,11 +24,21 @@ SecondaryWindow::SecondaryWindow(const WindowLook &look, const ErrorGuard &guard
         image->setObjectName(QStringLiteral("Image1"));
         image->setPixmap(look.picture);
         image->setFixedSize(look.pictureSize, look.pictureSize);
+        image->setAccessibleName(look.caption);
         layout->addWidget(image, 0, 0, Qt::AlignTop);
     }
     layout->addLayout(m_body, 0, 1);
     if (owner && owner->screen())
         move(owner->screen()->availableGeometry().topLeft());
+}
+
+void SecondaryWindow::showEvent(QShowEvent *event)
+{
+    if (m_designedSize.isValid()) {
+        setFixedSize(sizeHint().expandedTo(m_designedSize));
+        m_designedSize = QSize();
+    }
+    QDialog::showEvent(event);
 }
 
 void SecondaryWindow::showAndRaise()

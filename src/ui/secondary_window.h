@@ -35,6 +35,10 @@ public:
 
 protected:
     QVBoxLayout *body() const { return m_body; }
+    // A window that cannot be resized: its designed size, or more where its fonts need it.
+    // Measured when it is first shown, so that creating it at start costs no font lookups.
+    void setDesignedSize(const QSize &size) { m_designedSize = size; }
+    void showEvent(QShowEvent *event) override;
     // A button's click runs work through the error guard.
     template <typename Work>
     void onClicked(QAbstractButton *button, Work work);
@@ -43,6 +47,7 @@ protected:
 
 private:
     QVBoxLayout *m_body;
+    QSize m_designedSize;
 };
 
 #include <QAbstractButton>
