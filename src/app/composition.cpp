@@ -7,10 +7,12 @@
 #include "bookmarks.h"
 #include "chat_log.h"
 #include "chat_room.h"
+#include "contact_list.h"
 #include "diagnostics.h"
 #include "enabling_rules.h"
 #include "engine_link.h"
 #include "log_file.h"
+#include "profiles.h"
 #include "session.h"
 #include "subsystem.h"
 #include "user_list_model.h"
@@ -102,9 +104,28 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
         .pages = services.pages,
         .guard = services.guard,
     });
+    m_profiles = std::make_unique<Profiles>(Profiles::Collaborators{
+        .sender = &link,
+        .users = m_arenaUsers.get(),
+        .subVectors = m_navigation.get(),
+        .appDataFolder = services.appDataFolder,
+        .guard = services.guard,
+    });
+    m_contactList = std::make_unique<ContactList>(ContactList::Collaborators{
+        .sender = &link,
+        .engine = &link,
+        .chat = m_chatLog.get(),
+        .profiles = m_profiles.get(),
+        .prompt = services.yesNoPrompt,
+        .guard = services.guard,
+    });
+    // Whenever the engine is asked for its whole state, the contacts start afresh.
+    QObject::connect(&link, &EngineLink::stateRequested, m_contactList.get(),
+                     [contacts = m_contactList.get()] { contacts->setContactListResetPending(); });
     m_subsystems = {m_session.get(),     m_chatLog.get(),    m_navigation.get(),
                     m_arenaStatus.get(), m_arenaUsers.get(), m_chatRoom.get(),
-                    m_diagnostics.get(), m_bookmarks.get(),  m_aboutAndLinks.get()};
+                    m_diagnostics.get(), m_bookmarks.get(),  m_aboutAndLinks.get(),
+                    m_profiles.get(),    m_contactList.get()};
 
     QObject::connect(
         m_navigation.get(), &VectorNavigation::arenaLeft, m_arenaUsers.get(),

@@ -13,6 +13,7 @@ class ArenaUsers;
 class Bookmarks;
 class ChatLog;
 class ChatRoom;
+class ContactList;
 class Diagnostics;
 class Clock;
 class EngineLink;
@@ -20,6 +21,7 @@ class ErrorGuard;
 class LogFile;
 class NotificationSounds;
 class PageOpener;
+class Profiles;
 class QMenu;
 class QAbstractButton;
 class QLineEdit;
@@ -31,6 +33,7 @@ class QWidget;
 class Session;
 class Subsystem;
 class TakeOverPrompt;
+class YesNoPrompt;
 class VectorNavigation;
 struct SessionSnapshot;
 
@@ -55,6 +58,7 @@ struct CompositionServices {
     NotificationSounds *sounds = nullptr;
     TakeOverPrompt *takeOverPrompt = nullptr;
     PageOpener *pages = nullptr;
+    YesNoPrompt *yesNoPrompt = nullptr;
     const ErrorGuard *guard = nullptr;
     QString appDataFolder;
     QStringList bookmarkFolders; // where Bookmarks.txt is looked for, in order
@@ -84,6 +88,8 @@ public:
     ArenaStatus &arenaStatus() const { return *m_arenaStatus; }
     Bookmarks &bookmarks() const { return *m_bookmarks; }
     AboutAndLinks &aboutAndLinks() const { return *m_aboutAndLinks; }
+    Profiles &profiles() const { return *m_profiles; }
+    ContactList &contactList() const { return *m_contactList; }
 
 private:
     void createWindowsAtStart(QWidget *mainWindow);
@@ -99,6 +105,8 @@ private:
     std::unique_ptr<Diagnostics> m_diagnostics;
     std::unique_ptr<Bookmarks> m_bookmarks;
     std::unique_ptr<AboutAndLinks> m_aboutAndLinks;
+    std::unique_ptr<Profiles> m_profiles;
+    std::unique_ptr<ContactList> m_contactList;
     QList<Subsystem *> m_subsystems;
     QList<QWidget *> m_windows;
 };

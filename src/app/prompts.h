@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error_guard.h"
+#include "room_interfaces.h"
 
 #include <QString>
 
@@ -18,7 +19,7 @@ public:
 
 // The questions and error reports of the main window as message boxes. They are modal for the
 // application but never wait: the engine's messages go on being handled while one is up.
-class MessageBoxPrompts final : public TakeOverPrompt, public ErrorReporter {
+class MessageBoxPrompts final : public TakeOverPrompt, public ErrorReporter, public YesNoPrompt {
 public:
     explicit MessageBoxPrompts(QWidget *parent)
         : m_parent(parent)
@@ -26,6 +27,7 @@ public:
 
     void askTakeOver(std::function<void(bool takeOver)> answer) override;
     void reportError(const QString &message) override;
+    void askYesNo(const QString &question, std::function<void(bool yes)> answer) override;
 
     static QString takeOverQuestion();
 

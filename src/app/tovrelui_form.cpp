@@ -144,6 +144,7 @@ TTovrelUIForm::TTovrelUIForm(const Services &services)
         .sounds = services.sounds,
         .takeOverPrompt = services.takeOverPrompt ? services.takeOverPrompt : m_messageBoxes.get(),
         .pages = services.pages ? services.pages : m_desktopPages.get(),
+        .yesNoPrompt = services.yesNoPrompt ? services.yesNoPrompt : m_messageBoxes.get(),
         .guard = m_guard.get(),
         .appDataFolder = services.appDataFolder,
         .bookmarkFolders = services.bookmarkFolders,

@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QToolBar;
 class QTreeView;
 class TakeOverPrompt;
+class YesNoPrompt;
 struct MainPanes;
 struct SessionSnapshot;
 
@@ -33,6 +34,7 @@ public:
         NotificationSounds *sounds = nullptr;
         // Left empty, the window asks and reports with message boxes.
         TakeOverPrompt *takeOverPrompt = nullptr;
+        YesNoPrompt *yesNoPrompt = nullptr;
         ErrorReporter *errorReporter = nullptr;
         // Left empty, pages open in the desktop's browser.
         PageOpener *pages = nullptr;

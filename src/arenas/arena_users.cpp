@@ -68,6 +68,13 @@ void ArenaUsers::sessionActiveChanged(bool active)
     ShowSessionLook({m_with.userListView}, active);
 }
 
+std::optional<QString> ArenaUsers::selectedUserQTag() const
+{
+    if (const UserRow *row = m_rows->selectedRow(m_with.userListView->selectionModel()))
+        return row->caption;
+    return std::nullopt;
+}
+
 void ArenaUsers::ClearUserRows(int flags)
 {
     m_rows->ClearUserRows(flags);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "field_reader.h"
+#include "room_interfaces.h"
 #include "subsystem.h"
 
 #include <QObject>
@@ -20,7 +21,7 @@ class VectorEntry;
 // Who is in the current arena and its chat room: the user list with presence, pings and devices,
 // the user's own QTag, the privilege lists, and the moderation commands on the selected user.
 // The chat room changes the rows only through the methods below.
-class ArenaUsers : public QObject, public Subsystem {
+class ArenaUsers : public QObject, public Subsystem, public ArenaUserSelection {
     Q_OBJECT
 
 public:
@@ -43,6 +44,7 @@ public:
     void sessionActiveChanged(bool active) override;
 
     UserListModel &rows() const { return *m_rows; }
+    std::optional<QString> selectedUserQTag() const override;
     QString OwnQTag() const { return m_ownQTag; }
     QStringList ModeratorList() const { return m_moderators; }
     QStringList AdministratorList() const { return m_administrators; }

@@ -107,6 +107,13 @@ void VectorNavigation::sessionActiveChanged(bool active)
     ShowSessionLook({m_with.vectorTreeView, m_with.vectorEdit, m_with.vectorListView}, active);
 }
 
+std::optional<QString> VectorNavigation::selectedSubVectorCaption() const
+{
+    if (const VectorRow *row = m_subVectors->selectedRow(m_with.vectorListView->selectionModel()))
+        return row->caption;
+    return std::nullopt;
+}
+
 QString VectorNavigation::currentVectorPath() const
 {
     return m_with.vectorEdit->text();

@@ -24,7 +24,10 @@ class VectorTree;
 // Moving through the arena hierarchy: the tree, the sub-vector list, the path box. Every move
 // only asks the engine; the view changes when the engine answers with the vector the user is
 // now in.
-class VectorNavigation : public QObject, public Subsystem, public VectorEntry {
+class VectorNavigation : public QObject,
+                         public Subsystem,
+                         public VectorEntry,
+                         public SubVectorSelection {
     Q_OBJECT
 
 public:
@@ -53,6 +56,7 @@ public:
     TFailedToJoinArenaForm &failedToJoinForm() const { return *m_failedToJoin; }
 
     QString currentVectorPath() const override;
+    std::optional<QString> selectedSubVectorCaption() const override;
     bool ArenaCreationAllowed() const { return m_arenaCreationAllowed; }
     bool SelectingVectorNode() const { return m_selectingVectorNode; }
 

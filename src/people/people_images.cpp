@@ -32,3 +32,41 @@ QPixmap DiagnosticsGroupPicture(DiagnosticsGroup group, qreal devicePixelRatio)
     }
     return PaintedPixmap(picture, 16, 48, devicePixelRatio);
 }
+
+QList<QIcon> ContactListImageList()
+{
+    return iconsOf({twoPersons(true), twoPersons(false)});
+}
+
+QList<QIcon> ContactActionImages()
+{
+    const auto person = [](QPainter &p) { Picture::person(p, QRectF(0, 0, 11, 15), kBlue); };
+    return iconsOf({
+        draw(person, [](QPainter &p) { plus(p, kBadge); }),
+        draw(person, [](QPainter &p) { cross(p, kBadge, kRed); }),
+        draw(person, [](QPainter &p) { info(p, kBadge); }),
+        draw([](QPainter &p) { bubble(p, QRectF(0, 1, 16, 14)); }),
+        globeWithArrow(),
+        draw([](QPainter &p) { envelope(p, QRectF(0, 1, 16, 14), true); }),
+        draw([](QPainter &p) { refresh(p, kWhole); }),
+    });
+}
+
+QPixmap AddContactPicture(qreal devicePixelRatio)
+{
+    return PaintedPixmap(
+        draw([](QPainter &p) { twoPersons(false)(p); }, [](QPainter &p) { plus(p, kBadge); }), 16,
+        48, devicePixelRatio);
+}
+
+QPixmap DefaultProfilePicture(qreal devicePixelRatio)
+{
+    return PaintedPixmap(twoPersons(false), 16, 48, devicePixelRatio);
+}
+
+QPixmap FindUserPicture(qreal devicePixelRatio)
+{
+    return PaintedPixmap(draw([](QPainter &p) { Picture::person(p, QRectF(0, 0, 11, 15), kBlue); },
+                              [](QPainter &p) { magnifier(p, QRectF(7, 7, 9, 9)); }),
+                         16, 48, devicePixelRatio);
+}

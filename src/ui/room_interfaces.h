@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // The narrow interfaces by which one subsystem reaches another. The composition root hands each
 // subsystem the ones it needs; nobody reaches into another subsystem's widgets or rows.
 
@@ -24,4 +27,39 @@ public:
     // Back at the top level, as when the engine reports the messenger connection: the root node
     // is chosen, the sub-vector list and the arena part of the user list are emptied.
     virtual void ReturnToTopLevel() = 0;
+};
+
+// The row the user chose in the arena's user list; owned by the arena users.
+class ArenaUserSelection {
+public:
+    virtual ~ArenaUserSelection() = default;
+    virtual std::optional<QString> selectedUserQTag() const = 0;
+};
+
+// The row the user chose in the sub-vector list; owned by the vector navigation.
+class SubVectorSelection {
+public:
+    virtual ~SubVectorSelection() = default;
+    virtual std::optional<QString> selectedSubVectorCaption() const = 0;
+};
+
+// Opens a user's profile; owned by the profiles.
+class ProfileOpener {
+public:
+    virtual ~ProfileOpener() = default;
+    virtual void OpenProfile(const QString &qtag, bool lookInCache) = 0;
+};
+
+// Who of the user's contacts is online; owned by the contact list.
+class ContactDirectory {
+public:
+    virtual ~ContactDirectory() = default;
+    virtual bool IsContactOnline(const QString &qtag) const = 0;
+};
+
+// Asks the user a question with Yes and No. Never blocks: the answer comes later.
+class YesNoPrompt {
+public:
+    virtual ~YesNoPrompt() = default;
+    virtual void askYesNo(const QString &question, std::function<void(bool yes)> answer) = 0;
 };

@@ -41,6 +41,14 @@ private:
 QToolBar *BuildToolBar(const char *name, const QList<LayoutEntry> &entries,
                        const ActionTable &actions, QWidget *parent)
 {
+    QList<QAction *> actionsInOrder;
+    for (const LayoutEntry &entry : entries)
+        actionsInOrder.append(entry ? actions.action(*entry) : nullptr);
+    return BuildToolBar(name, actionsInOrder, parent);
+}
+
+QToolBar *BuildToolBar(const char *name, const QList<QAction *> &entries, QWidget *parent)
+{
     auto *toolBar = new QToolBar(parent);
     toolBar->setObjectName(QString::fromLatin1(name));
     toolBar->setMovable(false);
@@ -48,12 +56,11 @@ QToolBar *BuildToolBar(const char *name, const QList<LayoutEntry> &entries,
     toolBar->setIconSize(QSize(16, 16));
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar->setContentsMargins(0, 0, 0, 0);
-    for (const LayoutEntry &entry : entries) {
-        if (!entry) {
+    for (QAction *action : entries) {
+        if (!action) {
             toolBar->addSeparator();
             continue;
         }
-        QAction *action = actions.action(*entry);
         toolBar->addAction(action);
         if (QWidget *button = toolBar->widgetForAction(action))
             button->installEventFilter(new HintToolTip(action, button));

@@ -264,12 +264,16 @@ void TestMainWindow::createsItsWindowsInOrder()
 {
     FormFixture fixture;
     const QStringList order{"TLoginForm",
+                            "TContactListForm",
                             "TZolOrbitalMeshForm",
                             "TAboutForm",
                             "TFailedToJoinArenaForm",
                             "TSetMyArenaStatusForm",
                             "TCreatePrivateArenaForm",
-                            "TDiagnosticsForm"};
+                            "TDiagnosticsForm",
+                            "TUserInfoForm",
+                            "TAddContactForm",
+                            "TFindUserInfoForm"};
     // As the subsystems handed them out, and as they stand among the main window's children.
     QStringList created;
     for (const QWidget *window : fixture.rooms().windowsAtStart()) {
