@@ -6,6 +6,7 @@
 #include "link_interfaces.h"
 #include "notification_sounds.h"
 #include "page_opener.h"
+#include "room_interfaces.h"
 
 #include <QByteArrayList>
 #include <QStringList>
@@ -43,6 +44,17 @@ class RecordingPages final : public PageOpener {
 public:
     void openPage(const QUrl &address) override { opened.append(address); }
     QList<QUrl> opened;
+};
+
+class RecordingYesNo final : public YesNoPrompt {
+public:
+    void askYesNo(const QString &question, std::function<void(bool)> answer) override
+    {
+        questions.append(question);
+        answers.append(std::move(answer));
+    }
+    QStringList questions;
+    QList<std::function<void(bool)>> answers;
 };
 
 class RecordingErrors final : public ErrorReporter {
