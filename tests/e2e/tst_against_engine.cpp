@@ -4,11 +4,14 @@
 #include "arena_dialogs.h"
 #include "arena_status.h"
 #include "arena_users.h"
+#include "contact_list.h"
+#include "contact_list_model.h"
 #include "diagnostics.h"
 #include "diagnostics_form.h"
 #include "failed_to_join_arena_form.h"
 #include "form_fixture.h"
 #include "login_form.h"
+#include "profiles.h"
 #include "program_runner.h"
 #include "session.h"
 #include "user_list_model.h"
@@ -17,6 +20,7 @@
 #include "zol_orbital_mesh_form.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,6 +94,8 @@ private slots:
     void isTakenOverByAnotherFrontEnd();
     void createsAnArenaAndArrivesInIt();
     void showsTheEngineMetrics();
+    void opensAProfileWithItsPicture();
+    void listsTheContactsAndWhoIsOnline();
 };
 
 void TestAgainstEngine::logsInThroughTheDialog()
@@ -229,6 +235,34 @@ void TestAgainstEngine::showsTheEngineMetrics()
     QTRY_VERIFY(world.form().rooms().diagnostics().trafficHistory().HistoryIndex() >= 2);
     QVERIFY(!diagnostics.valueText("OrbNameStaticText")->text().isEmpty());
     QVERIFY(!diagnostics.valueText("AdapterStaticText")->text().isEmpty());
+}
+
+void TestAgainstEngine::opensAProfileWithItsPicture()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
+    Profiles &profiles = world.form().rooms().profiles();
+    profiles.OpenProfile(QStringLiteral("akira"), true);
+    TUserInfoForm &window = profiles.userInfoForm();
+    QTRY_VERIFY(window.InfoStaticText->text().startsWith(u"Age: "));
+    QVERIFY(window.InfoStaticText->text().contains(u"Location: "));
+    QTRY_COMPARE(window.IconImage->pixmap().deviceIndependentSize(), QSizeF(64, 64));
+    QVERIFY(QFile::exists(profiles.cacheFileOf(QStringLiteral("akira"))));
+}
+
+void TestAgainstEngine::listsTheContactsAndWhoIsOnline()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    ContactList &contacts = world.form().rooms().contactList();
+    QTRY_COMPARE(contacts.rows().rowCount(), 5);
+    QTRY_VERIFY(contacts.IsContactOnline(QStringLiteral("akira")));
+    QVERIFY(!contacts.IsContactOnline(QStringLiteral("bob"))); // an account, not logged in
+    QTRY_VERIFY(world.window().chatText().contains(QStringLiteral("]akira is Online.")));
+    QVERIFY(contacts.contactListForm().isVisible());
+    QCOMPARE(contacts.rows().findRow(QStringLiteral("akira"))->room,
+             QStringLiteral("Monster Hunter Freedom"));
 }
 
 QTEST_MAIN(TestAgainstEngine)

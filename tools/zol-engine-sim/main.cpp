@@ -32,7 +32,16 @@ int main(int argc, char *argv[])
         QStringLiteral("0"));
     const QCommandLineOption seed(QStringLiteral("seed"), QStringLiteral("Seed of the world."),
                                   QStringLiteral("seed"), QStringLiteral("1"));
-    parser.addOptions({port, verbose, calm, loggedIn, bigArena, seed});
+    const QCommandLineOption httpPort(QStringLiteral("http-port"),
+                                      QStringLiteral("Serve the avatars on this TCP port (default: "
+                                                     "any free one)."),
+                                      QStringLiteral("port"), QStringLiteral("0"));
+    const QCommandLineOption slowAvatars(QStringLiteral("slow-avatars"),
+                                         QStringLiteral("Send avatars one byte at a time."));
+    const QCommandLineOption wrongType(QStringLiteral("wrong-content-type"),
+                                       QStringLiteral("Send avatars as text/html."));
+    parser.addOptions(
+        {port, verbose, calm, loggedIn, bigArena, seed, httpPort, slowAvatars, wrongType});
     parser.process(application);
 
     SimEngine::Options options;
@@ -42,6 +51,9 @@ int main(int argc, char *argv[])
     options.loggedInAs = parser.value(loggedIn);
     options.bigArenaUsers = parser.value(bigArena).toInt();
     options.seed = parser.value(seed).toUInt();
+    options.avatars.port = quint16(parser.value(httpPort).toUInt());
+    options.avatars.slow = parser.isSet(slowAvatars);
+    options.avatars.wrongContentType = parser.isSet(wrongType);
 
     SimEngine engine(options);
     if (!engine.isListening()) {

@@ -39,6 +39,7 @@ SimEngine::SimEngine(const Options &options, QObject *parent)
     , m_options(options)
     , m_world(options.seed)
     , m_network(options.seed)
+    , m_avatars(options.avatars)
 {
     if (options.bigArenaUsers > 0)
         m_world.addBigArena(options.bigArenaUsers);
@@ -118,6 +119,10 @@ const SimEngine::Route *SimEngine::routeFor(const QByteArray &name)
         {"CHAT", Audience::LoggedIn, &SimEngine::chat},
         {"CREATE_VECTOR", Audience::LoggedIn, &SimEngine::createVector},
         {"ARENA_STATUS", Audience::LoggedIn, &SimEngine::arenaStatus},
+        {"ADD_CONTACT", Audience::LoggedIn, &SimEngine::addContact},
+        {"REMOVE_CONTACT", Audience::LoggedIn, &SimEngine::removeContact},
+        {"GET_PROFILE", Audience::LoggedIn, &SimEngine::getProfile},
+        {"AVATAR", Audience::LoggedIn, &SimEngine::avatar},
         {"ARENA_KICK", Audience::LoggedIn, &SimEngine::moderate},
         {"ARENA_BAN", Audience::LoggedIn, &SimEngine::moderate},
     };
@@ -213,6 +218,101 @@ void SimEngine::arenaStatus(FieldReader reader, const Peer &)
     sendToAttached(Message("ARENA_STATUS").number(m_arenaStatus).number(m_arenaPlayers).bytes());
 }
 
+void SimEngine::sendContacts()
+{
+    if (m_contacts.isEmpty()) {
+        m_contacts = m_world.contactsOf(m_qtag);
+        // The people of the world are online; the other accounts are not, until they log in.
+        for (const QString &qtag : std::as_const(m_contacts))
+            m_online[qtag] = !m_world.account(qtag);
+    }
+    for (const QString &qtag : std::as_const(m_contacts))
+        sendToAttached(Message("ADD_CONTACT").ansi(qtag).bytes());
+    for (const QString &qtag : std::as_const(m_contacts)) {
+        if (m_online.value(qtag))
+            sendContactPing(qtag);
+    }
+}
+
+void SimEngine::sendContactPing(const QString &qtag)
+{
+    const SimUser *user = m_world.user(qtag);
+    const QString vector = user && !user->vector.isEmpty() ? user->vector : QStringLiteral("Arena");
+    sendToAttached(Message("CONTACT_PING")
+                       .ansi(qtag)
+                       .ansi(vector)
+                       .number(user ? user->ping : 30 + m_world.random().bounded(60))
+                       .number(0)
+                       .bytes());
+}
+
+void SimEngine::toggleSomeContact()
+{
+    if (m_contacts.isEmpty())
+        return;
+    const QString qtag = m_contacts.at(m_world.random().bounded(m_contacts.size()));
+    const bool online = !m_online.value(qtag);
+    m_online[qtag] = online;
+    if (!online) {
+        sendToAttached(Message("CONTACT_OFFLINE").ansi(qtag).bytes());
+        return;
+    }
+    sendToAttached(Message("CONTACT_ONLINE").ansi(qtag).bytes());
+    sendContactPing(qtag);
+}
+
+void SimEngine::addContact(FieldReader reader, const Peer &)
+{
+    // The engine answers only for someone the service knows; anyone else gets no answer.
+    const QString qtag = NextAnsiField(reader);
+    if (!m_world.isKnown(qtag) || qtag == m_qtag)
+        return;
+    if (!m_contacts.contains(qtag)) {
+        m_contacts.append(qtag);
+        m_online[qtag] = !m_world.account(qtag);
+    }
+    sendToAttached(Message("ADD_CONTACT").ansi(qtag).bytes());
+    if (m_online.value(qtag))
+        sendContactPing(qtag);
+}
+
+void SimEngine::removeContact(FieldReader reader, const Peer &)
+{
+    const QString qtag = NextAnsiField(reader);
+    if (!m_contacts.removeOne(qtag))
+        return;
+    m_online.remove(qtag);
+    sendToAttached(Message("REMOVE_CONTACT").ansi(qtag).bytes());
+}
+
+void SimEngine::getProfile(FieldReader reader, const Peer &)
+{
+    // An incomplete or unknown QTag gets no answer, as from the engine.
+    const QString qtag = NextAnsiField(reader);
+    if (!m_world.isKnown(qtag))
+        return;
+    const QStringList fields = m_world.profileOf(qtag);
+    sendToAttached(Message("USER_PROFILE")
+                       .ansi(qtag)
+                       .ansi(fields.at(0))
+                       .utf8(fields.at(1))
+                       .utf8(fields.at(2))
+                       .ansi(fields.at(3))
+                       .ansi(fields.at(4))
+                       .ansi(fields.at(5))
+                       .ansi(fields.at(6))
+                       .bytes());
+}
+
+void SimEngine::avatar(FieldReader reader, const Peer &)
+{
+    const QString qtag = NextAnsiField(reader);
+    if (!m_world.isKnown(qtag))
+        return;
+    sendToAttached(
+        Message("AVATAR").ansi(qtag).ansi(QString::fromLatin1(m_avatars.urlFor(qtag))).bytes());
+}
+
 void SimEngine::moderate(FieldReader reader, const Peer &)
 {
     SimUser *user = m_world.user(NextAnsiField(reader));
@@ -237,10 +337,13 @@ void SimEngine::login(FieldReader reader, const Peer &)
     m_qtag = qtag;
     m_password = password;
     m_vector.clear();
+    m_contacts.clear();
+    m_online.clear();
     sendLoggedInState();
     sendToAttached(
         Message("STATUS").utf8(QStringLiteral("Logged in to Quorl as %1.").arg(qtag)).bytes());
     sendToAttached(Message("CONNECTED_MESSENGER").bytes());
+    sendContacts();
 }
 
 void SimEngine::sendState()
@@ -254,6 +357,7 @@ void SimEngine::sendState()
     sendToAttached(
         Message("STATUS").utf8(QStringLiteral("Connected to Quorl as %1.").arg(m_qtag)).bytes());
     reportVector(m_vector);
+    sendContacts();
 }
 
 void SimEngine::sendLoggedInState()
@@ -369,6 +473,8 @@ void SimEngine::tick()
                           .arg(m_world.users().size() + 1000 + m_world.random().bounded(50)))
                 .bytes());
     }
+    if (m_ticks % 15 == 7)
+        toggleSomeContact();
     if (m_ticks % 40 == 20) {
         // Now and then the engine reports a status of its own, as when a game ended: a front-end
         // in automatic mode insists on the user's choice again.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "avatar_server.h"
 #include "network_report.h"
 #include "world.h"
 
@@ -26,6 +27,7 @@ public:
         QString loggedInAs;    // start with this account's session already logged in
         int bigArenaUsers = 0; // add "Arena/Big Arena" with this many users
         quint32 seed = 1;
+        AvatarServer::Options avatars;
     };
 
     explicit SimEngine(const Options &options, QObject *parent = nullptr);
@@ -64,6 +66,13 @@ private:
     void moderate(FieldReader reader, const Peer &from);
     void getMetrics(FieldReader reader, const Peer &from);
     void createVector(FieldReader reader, const Peer &from);
+    void addContact(FieldReader reader, const Peer &from);
+    void removeContact(FieldReader reader, const Peer &from);
+    void getProfile(FieldReader reader, const Peer &from);
+    void avatar(FieldReader reader, const Peer &from);
+    void sendContacts();
+    void sendContactPing(const QString &qtag);
+    void toggleSomeContact();
     void arenaStatus(FieldReader reader, const Peer &from);
     void login(FieldReader reader, const Peer &from);
     void sendState();
@@ -79,6 +88,9 @@ private:
     Options m_options;
     World m_world;
     NetworkReport m_network;
+    AvatarServer m_avatars;
+    QStringList m_contacts;        // the logged-in account's, in the order they were added
+    QHash<QString, bool> m_online; // contacts that are online now
     QUdpSocket m_socket;
     QTimer m_activity;
     // What could not be sent yet because the socket's buffer was full, in order.

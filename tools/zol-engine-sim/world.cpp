@@ -2,6 +2,8 @@
 
 #include "commands.h"
 
+#include <algorithm>
+
 namespace {
 
 const QStringList kChatLines = {
@@ -248,4 +250,53 @@ QString World::createArena(const QString &parent, const QString &owner, const QS
     }
     m_userArenas.append({path, password, description, capacity});
     return path;
+}
+
+QStringList World::contactsOf(const QString &account) const
+{
+    static const QHash<QString, QStringList> kContacts = {
+        {QStringLiteral("alice"),
+         {QStringLiteral("bob"), QStringLiteral("tovrel"), QStringLiteral("akira"),
+          QStringLiteral("mika"), QStringLiteral("kenji")}},
+        {QStringLiteral("bob"),
+         {QStringLiteral("alice"), QStringLiteral("tovrel"), QStringLiteral("yuki"),
+          QStringLiteral("hiro")}},
+        {QStringLiteral("tovrel"),
+         {QStringLiteral("alice"), QStringLiteral("bob"), QStringLiteral("sakura"),
+          QStringLiteral("taro")}},
+    };
+    return kContacts.value(account);
+}
+
+bool World::isKnown(const QString &qtag) const
+{
+    if (account(qtag))
+        return true;
+    return std::any_of(m_users.cbegin(), m_users.cend(),
+                       [&](const SimUser &user) { return user.qtag == qtag; });
+}
+
+QStringList World::profileOf(const QString &qtag) const
+{
+    static const QStringList kBandwidths = {QStringLiteral("光ファイバー 100M"),
+                                            QStringLiteral("ADSL 12M"),
+                                            QStringLiteral("ケーブル 30M")};
+    static const QStringList kPlaces = {QStringLiteral("東京"),   QStringLiteral("大阪"),
+                                        QStringLiteral("札幌"),   QStringLiteral("福岡"),
+                                        QStringLiteral("Berlin"), QStringLiteral("Lisboa")};
+    static const QStringList kGames = {
+        QStringLiteral("Monster Hunter Freedom"), QStringLiteral("Halo 2"),
+        QStringLiteral("Mario Kart Double Dash"), QStringLiteral("Winning Eleven")};
+    const size_t seed = qHash(qtag);
+    const auto yesNo = [&](int bit) {
+        return (seed >> bit) & 1 ? QStringLiteral("Yes") : QStringLiteral("No");
+    };
+    return {QString::number(18 + seed % 23),
+            kBandwidths.at(qsizetype((seed >> 3) % kBandwidths.size())),
+            kPlaces.at(qsizetype((seed >> 5) % kPlaces.size())),
+            yesNo(8),
+            yesNo(9),
+            yesNo(10),
+            kGames.at(qsizetype((seed >> 11) % kGames.size())) + QStringLiteral(", ") +
+                kGames.at(qsizetype((seed >> 13) % kGames.size()))};
 }

@@ -60,6 +60,13 @@ public:
     // A description for the room, sent as the orbital mesh's; empty for rooms without one.
     QStringList roomDescription(const QString &room) const;
 
+    // Whom an account has on its contact list.
+    QStringList contactsOf(const QString &account) const;
+    // Everyone the service knows: the accounts and the people of the world.
+    bool isKnown(const QString &qtag) const;
+    // The fields of USER_PROFILE after the QTag, in order.
+    QStringList profileOf(const QString &qtag) const;
+
     QString moderators() const { return QStringLiteral("kenji/mika/"); }
     QString administrators() const { return QStringLiteral("quorl"); }
 
