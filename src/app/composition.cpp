@@ -11,7 +11,9 @@
 #include "diagnostics.h"
 #include "enabling_rules.h"
 #include "engine_link.h"
+#include "invitations.h"
 #include "log_file.h"
+#include "private_messages.h"
 #include "profiles.h"
 #include "session.h"
 #include "subsystem.h"
@@ -122,10 +124,34 @@ Composition::Composition(const MainPanes &panes, EngineLink &link, ActionTable &
     // Whenever the engine is asked for its whole state, the contacts start afresh.
     QObject::connect(&link, &EngineLink::stateRequested, m_contactList.get(),
                      [contacts = m_contactList.get()] { contacts->setContactListResetPending(); });
-    m_subsystems = {m_session.get(),     m_chatLog.get(),    m_navigation.get(),
-                    m_arenaStatus.get(), m_arenaUsers.get(), m_chatRoom.get(),
-                    m_diagnostics.get(), m_bookmarks.get(),  m_aboutAndLinks.get(),
-                    m_profiles.get(),    m_contactList.get()};
+    m_privateMessages = std::make_unique<PrivateMessages>(PrivateMessages::Collaborators{
+        .sender = &link,
+        .logFile = m_logFile.get(),
+        .sounds = services.sounds,
+        .chatSound = actions.action(ToggleAudioNotification),
+        .arena = m_arenaUsers.get(),
+        .users = m_arenaUsers.get(),
+        .contacts = m_contactList.get(),
+        .owner = mainWindow,
+        .guard = services.guard,
+    });
+    m_invitations = std::make_unique<Invitations>(Invitations::Collaborators{
+        .sender = &link,
+        .vectors = m_navigation.get(),
+        .guard = services.guard,
+    });
+    m_contactList->setHandler(
+        ContactAction::SendPM,
+        [pms = m_privateMessages.get()](const QString &qtag) { pms->openWindow(qtag); });
+    m_contactList->setHandler(ContactAction::InviteRoom,
+                              [invitations = m_invitations.get()](const QString &qtag) {
+                                  invitations->inviteRoom(qtag);
+                              });
+    m_subsystems = {m_session.get(),     m_chatLog.get(),     m_navigation.get(),
+                    m_arenaStatus.get(), m_arenaUsers.get(),  m_chatRoom.get(),
+                    m_diagnostics.get(), m_bookmarks.get(),   m_aboutAndLinks.get(),
+                    m_profiles.get(),    m_contactList.get(), m_privateMessages.get(),
+                    m_invitations.get()};
 
     QObject::connect(
         m_navigation.get(), &VectorNavigation::arenaLeft, m_arenaUsers.get(),

@@ -15,6 +15,8 @@ class ChatLog;
 class ChatRoom;
 class ContactList;
 class Diagnostics;
+class Invitations;
+class PrivateMessages;
 class Clock;
 class EngineLink;
 class ErrorGuard;
@@ -90,6 +92,8 @@ public:
     AboutAndLinks &aboutAndLinks() const { return *m_aboutAndLinks; }
     Profiles &profiles() const { return *m_profiles; }
     ContactList &contactList() const { return *m_contactList; }
+    PrivateMessages &privateMessages() const { return *m_privateMessages; }
+    Invitations &invitations() const { return *m_invitations; }
 
 private:
     void createWindowsAtStart(QWidget *mainWindow);
@@ -107,6 +111,8 @@ private:
     std::unique_ptr<AboutAndLinks> m_aboutAndLinks;
     std::unique_ptr<Profiles> m_profiles;
     std::unique_ptr<ContactList> m_contactList;
+    std::unique_ptr<PrivateMessages> m_privateMessages;
+    std::unique_ptr<Invitations> m_invitations;
     QList<Subsystem *> m_subsystems;
     QList<QWidget *> m_windows;
 };

@@ -21,7 +21,10 @@ class VectorEntry;
 // Who is in the current arena and its chat room: the user list with presence, pings and devices,
 // the user's own QTag, the privilege lists, and the moderation commands on the selected user.
 // The chat room changes the rows only through the methods below.
-class ArenaUsers : public QObject, public Subsystem, public ArenaUserSelection {
+class ArenaUsers : public QObject,
+                   public Subsystem,
+                   public ArenaUserSelection,
+                   public ArenaPresence {
     Q_OBJECT
 
 public:
@@ -45,13 +48,13 @@ public:
 
     UserListModel &rows() const { return *m_rows; }
     std::optional<QString> selectedUserQTag() const override;
-    QString OwnQTag() const { return m_ownQTag; }
+    QString OwnQTag() const override { return m_ownQTag; }
     QStringList ModeratorList() const { return m_moderators; }
     QStringList AdministratorList() const { return m_administrators; }
     bool IsModerator(const QString &qtag) const { return m_moderatorSet.contains(qtag); }
     bool IsAdministrator(const QString &qtag) const { return m_administratorSet.contains(qtag); }
     int RoleImageOf(const QString &qtag) const;
-    bool IsInCurrentVector(const QString &qtag) const;
+    bool IsInCurrentVector(const QString &qtag) const override;
 
     // Drops the arena part and/or the chat part of the list (UserListModel's flags).
     void ClearUserRows(int flags);

@@ -63,3 +63,11 @@ public:
     virtual ~YesNoPrompt() = default;
     virtual void askYesNo(const QString &question, std::function<void(bool yes)> answer) = 0;
 };
+
+// Who is in the current arena and who the user is; owned by the arena users.
+class ArenaPresence {
+public:
+    virtual ~ArenaPresence() = default;
+    virtual bool IsInCurrentVector(const QString &qtag) const = 0;
+    virtual QString OwnQTag() const = 0;
+};

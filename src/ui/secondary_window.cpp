@@ -45,5 +45,7 @@ void SecondaryWindow::showAndRaise()
 {
     show();
     raise();
-    activateWindow();
+    // Activating tells every window of the program; an active window needs none of it.
+    if (!isActiveWindow())
+        activateWindow();
 }

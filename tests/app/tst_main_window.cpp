@@ -272,6 +272,8 @@ void TestMainWindow::createsItsWindowsInOrder()
                             "TCreatePrivateArenaForm",
                             "TDiagnosticsForm",
                             "TUserInfoForm",
+                            "TInviteForm",
+                            "TInviteFromForm",
                             "TAddContactForm",
                             "TFindUserInfoForm"};
     // As the subsystems handed them out, and as they stand among the main window's children.

@@ -10,7 +10,9 @@
 #include "diagnostics_form.h"
 #include "failed_to_join_arena_form.h"
 #include "form_fixture.h"
+#include "invitations.h"
 #include "login_form.h"
+#include "private_messages.h"
 #include "profiles.h"
 #include "program_runner.h"
 #include "session.h"
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -96,6 +99,8 @@ private slots:
     void showsTheEngineMetrics();
     void opensAProfileWithItsPicture();
     void listsTheContactsAndWhoIsOnline();
+    void getsAnAnswerToAPrivateMessage();
+    void followsAnInvitation();
 };
 
 void TestAgainstEngine::logsInThroughTheDialog()
@@ -263,6 +268,45 @@ void TestAgainstEngine::listsTheContactsAndWhoIsOnline()
     QVERIFY(contacts.contactListForm().isVisible());
     QCOMPARE(contacts.rows().findRow(QStringLiteral("akira"))->room,
              QStringLiteral("Monster Hunter Freedom"));
+}
+
+void TestAgainstEngine::getsAnAnswerToAPrivateMessage()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    const QStringList people = {QStringLiteral("akira"), QStringLiteral("mika"),
+                                QStringLiteral("kenji")};
+    ContactList &contacts = world.form().rooms().contactList();
+    for (const QString &qtag : people)
+        QTRY_VERIFY(contacts.IsContactOnline(qtag));
+    // Some of the world's people answer; one of these three at least.
+    PrivateMessages &messages = world.form().rooms().privateMessages();
+    for (const QString &qtag : people) {
+        TPrivateMessageForm *window = messages.openWindow(qtag);
+        window->InputEdit->setText(QStringLiteral("hi there"));
+        window->SendPMBitBtn->click();
+        QCOMPARE(window->MessageMemo->toPlainText(), QStringLiteral("alice: hi there\n"));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::any_of(
+            people.cbegin(), people.cend(),
+            [&](const QString &qtag) {
+                return messages.FindPrivateMessageWindow(qtag)->MessageMemo->toPlainText().contains(
+                    qtag + QStringLiteral(": "));
+            }),
+        5000);
+}
+
+void TestAgainstEngine::followsAnInvitation()
+{
+    EngineAndWindow world({QStringLiteral("--logged-in"), QStringLiteral("alice")});
+    QVERIFY(world.start());
+    QTRY_VERIFY(world.form().rooms().session().SessionActive());
+    world.window().receive("ZOL_CLIENT_INVITE;akira;" + kMonsterHunter.toUtf8() + ";come;");
+    TInviteFromForm &dialog = world.form().rooms().invitations().inviteFromForm();
+    QVERIFY(dialog.isVisible());
+    dialog.GoBitBtn->click();
+    QTRY_COMPARE(world.form().rooms().navigation().currentVectorPath(), kMonsterHunter);
 }
 
 QTEST_MAIN(TestAgainstEngine)

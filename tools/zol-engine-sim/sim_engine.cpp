@@ -123,6 +123,9 @@ const SimEngine::Route *SimEngine::routeFor(const QByteArray &name)
         {"REMOVE_CONTACT", Audience::LoggedIn, &SimEngine::removeContact},
         {"GET_PROFILE", Audience::LoggedIn, &SimEngine::getProfile},
         {"AVATAR", Audience::LoggedIn, &SimEngine::avatar},
+        {"PM", Audience::LoggedIn, &SimEngine::privateMessage},
+        {"ARENA_PM", Audience::LoggedIn, &SimEngine::arenaPrivateMessage},
+        {"INVITE", Audience::LoggedIn, &SimEngine::invite},
         {"ARENA_KICK", Audience::LoggedIn, &SimEngine::moderate},
         {"ARENA_BAN", Audience::LoggedIn, &SimEngine::moderate},
     };
@@ -313,6 +316,89 @@ void SimEngine::avatar(FieldReader reader, const Peer &)
         Message("AVATAR").ansi(qtag).ansi(QString::fromLatin1(m_avatars.urlFor(qtag))).bytes());
 }
 
+void SimEngine::answerLater(const char *kind, const QString &qtag)
+{
+    static const QStringList kReplies = {
+        QStringLiteral("hi! ready when you are"), QStringLiteral("ちょっと待ってね"),
+        QStringLiteral("sure, see you in the arena"), QStringLiteral("了解です！"),
+        QStringLiteral("brb, 5 min")};
+    // Some of the world's people answer; the others stay silent, as people do.
+    if (qHash(qtag) % 4 == 0)
+        return;
+    const QString reply = kReplies.at(qsizetype(qHash(qtag) % quint64(kReplies.size())));
+    const QByteArray name(kind);
+    QTimer::singleShot(1200, this, [this, name, qtag, reply] {
+        sendToAttached(Message(name.constData()).ansi(qtag).utf8(reply).bytes());
+    });
+}
+
+void SimEngine::privateMessage(FieldReader reader, const Peer &)
+{
+    const QString qtag = NextAnsiField(reader);
+    if (m_online.value(qtag))
+        answerLater("PM", qtag);
+}
+
+void SimEngine::arenaPrivateMessage(FieldReader reader, const Peer &)
+{
+    const QString qtag = NextAnsiField(reader);
+    if (const SimUser *user = m_world.user(qtag); user && user->vector == m_vector)
+        answerLater("ARENA_PM", qtag);
+}
+
+void SimEngine::invite(FieldReader reader, const Peer &)
+{
+    // The invitee may come: after a moment they are in the arena.
+    const QString qtag = NextAnsiField(reader);
+    const QString vector = NextAnsiField(reader);
+    SimUser *user = m_world.user(qtag);
+    if (!user || vector.isEmpty() || !m_world.vectorExists(vector))
+        return;
+    QTimer::singleShot(2000, this, [this, qtag, vector] {
+        SimUser *guest = m_world.user(qtag);
+        if (!guest || vector != m_vector)
+            return;
+        guest->vector = vector;
+        sendToAttached(Message("JOINS_VECTOR").ansi(guest->qtag).bytes());
+        sendToAttached(arenaPing(*guest));
+    });
+}
+
+void SimEngine::someoneWritesFirst()
+{
+    static const QStringList kOpeners = {QStringLiteral("hey, want to play?"),
+                                         QStringLiteral("こんばんは！"),
+                                         QStringLiteral("is your host up?")};
+    const QString opener = kOpeners.at(m_world.random().bounded(kOpeners.size()));
+    const QList<SimUser *> present = m_world.usersInVector(m_vector);
+    if (!m_vector.isEmpty() && !present.isEmpty()) {
+        const SimUser *user = present.at(m_world.random().bounded(present.size()));
+        sendToAttached(Message("ARENA_PM").ansi(user->qtag).utf8(opener).bytes());
+        return;
+    }
+    for (const QString &qtag : std::as_const(m_contacts)) {
+        if (m_online.value(qtag)) {
+            sendToAttached(Message("PM").ansi(qtag).utf8(opener).bytes());
+            return;
+        }
+    }
+}
+
+void SimEngine::someoneInvites()
+{
+    for (const QString &qtag : std::as_const(m_contacts)) {
+        const SimUser *user = m_world.user(qtag);
+        if (m_online.value(qtag) && user && !user->vector.isEmpty()) {
+            sendToAttached(Message("INVITE")
+                               .ansi(qtag)
+                               .ansi(user->vector)
+                               .ansi(QStringLiteral("一緒に遊ぼう！"))
+                               .bytes());
+            return;
+        }
+    }
+}
+
 void SimEngine::moderate(FieldReader reader, const Peer &)
 {
     SimUser *user = m_world.user(NextAnsiField(reader));
@@ -475,6 +561,10 @@ void SimEngine::tick()
     }
     if (m_ticks % 15 == 7)
         toggleSomeContact();
+    if (m_ticks % 25 == 12)
+        someoneWritesFirst();
+    if (m_ticks % 60 == 33)
+        someoneInvites();
     if (m_ticks % 40 == 20) {
         // Now and then the engine reports a status of its own, as when a game ended: a front-end
         // in automatic mode insists on the user's choice again.

@@ -73,6 +73,13 @@ private:
     void sendContacts();
     void sendContactPing(const QString &qtag);
     void toggleSomeContact();
+    void privateMessage(FieldReader reader, const Peer &from);
+    void arenaPrivateMessage(FieldReader reader, const Peer &from);
+    void invite(FieldReader reader, const Peer &from);
+    // Someone answers a private message after a moment, or stays silent.
+    void answerLater(const char *kind, const QString &qtag);
+    void someoneWritesFirst();
+    void someoneInvites();
     void arenaStatus(FieldReader reader, const Peer &from);
     void login(FieldReader reader, const Peer &from);
     void sendState();
