@@ -80,9 +80,14 @@ void Session::SetSessionActive(bool active)
 
 void Session::askTakeOver()
 {
-    m_with.takeOverPrompt->askTakeOver([link = m_with.link](bool takeOver) {
+    // Two may be open at once; a flood of these must not open a box for each.
+    if (m_openQuestions >= 2)
+        return;
+    ++m_openQuestions;
+    m_with.takeOverPrompt->askTakeOver([this](bool takeOver) {
+        --m_openQuestions;
         if (takeOver)
-            link->TakeOver();
+            m_with.link->TakeOver();
     });
 }
 

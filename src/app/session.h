@@ -66,4 +66,5 @@ private:
     TLoginForm *m_loginForm = nullptr;
     bool m_sessionActive = false;
     QString m_statusText;
+    int m_openQuestions = 0;
 };

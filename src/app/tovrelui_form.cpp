@@ -226,6 +226,8 @@ QWidget *TTovrelUIForm::buildUpperPanel(MainPanes &panes)
     panes.vectorTreeView->setObjectName(QStringLiteral("VectorTreeView"));
     panes.vectorTreeView->setHeaderHidden(true);
     panes.vectorTreeView->setIndentation(19);
+    // Every node is one line high: the view lays out thousands of them without measuring each.
+    panes.vectorTreeView->setUniformRowHeights(true);
     panes.vectorTreeView->setRootIsDecorated(false);
     panes.vectorTreeView->setFrameShape(QFrame::NoFrame);
     panes.vectorTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);

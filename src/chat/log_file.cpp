@@ -15,12 +15,14 @@ namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-// Every line break of the text becomes CR LF, the line end of the log.
-QString withCrLf(const QString &text)
+// The lines of the text, each on a line of the log that begins with the stamp. The lines after
+// the first are indented by a TAB, so that no text can put a line into the log that looks like a
+// message of its own.
+QString stampedLines(const QString &stamp, const QString &text)
 {
     QString lines = WithLineFeeds(text);
-    lines.replace(u'\n', kLineBreak);
-    return lines;
+    lines.replace(u'\n', kLineBreak + stamp + u'\t');
+    return stamp + lines + kLineBreak;
 }
 
 [[noreturn]] void fail(const QString &what, const QString &path, int code)
@@ -80,8 +82,7 @@ void LogFile::AppendLogLine(const QString &text, const QDateTime &now)
              ENOENT);
 
     const QString path = pathFor(now.date());
-    const QByteArray line =
-        (u'[' + TimeStamp(now.time()) + u']' + withCrLf(text) + kLineBreak).toUtf8();
+    const QByteArray line = stampedLines(u'[' + TimeStamp(now.time()) + u']', text).toUtf8();
 
     const QByteArray encodedPath = QFile::encodeName(path);
     int fd = openForAppending(encodedPath);

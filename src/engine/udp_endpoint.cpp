@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <array>
 #include <cerrno>
@@ -29,12 +30,13 @@ bool isLoopback(const sockaddr_in &address)
 } // namespace
 
 UdpEndpoint::UdpEndpoint(const QHostAddress &peer, quint16 peerPort, DatagramSink sink,
-                         ReceiveBatch receiveBatch, QObject *parent)
+                         ReceiveBatch receiveBatch, QueueLimits limits, QObject *parent)
     : QObject(parent)
     , m_peer(peer)
     , m_peerPort(peerPort)
     , m_sink(std::move(sink))
     , m_receiveBatch(std::move(receiveBatch))
+    , m_limits(limits)
 {
     if (!m_receiveBatch) {
         m_receiveBatch = [](int socket, mmsghdr *headers, unsigned count) {
@@ -56,7 +58,11 @@ UdpEndpoint::~UdpEndpoint()
 {
     if (m_receiver.joinable()) {
         // Shutting the receiving side wakes the thread from its wait, also on a UDP socket.
-        m_stopping = true;
+        {
+            const std::lock_guard lock(m_incomingMutex);
+            m_stopping = true;
+        }
+        m_roomFreed.notify_all();
         ::shutdown(m_socket, SHUT_RD);
         m_receiver.join();
     }
@@ -122,6 +128,9 @@ void UdpEndpoint::receiveLoop()
     received.reserve(kDatagramsPerRead);
 
     for (;;) {
+        const int room = waitForRoom();
+        if (m_stopping.load(std::memory_order_relaxed))
+            return;
         for (int i = 0; i < kDatagramsPerRead; ++i) {
             vectors[i] = {buffers.data() + size_t(i) * (kMaxDatagramSize + 1),
                           size_t(kMaxDatagramSize + 1)};
@@ -132,7 +141,7 @@ void UdpEndpoint::receiveLoop()
             headers[i].msg_hdr.msg_namelen = sizeof(sockaddr_in);
         }
         // Sleeps until something arrives, then takes all that is there (up to a batch).
-        const int count = m_receiveBatch(m_socket, headers.data(), kDatagramsPerRead);
+        const int count = m_receiveBatch(m_socket, headers.data(), unsigned(room));
         if (m_stopping.load(std::memory_order_relaxed))
             return;
         if (count < 0) {
@@ -156,13 +165,43 @@ void UdpEndpoint::receiveLoop()
     }
 }
 
+int UdpEndpoint::waitForRoom()
+{
+    std::unique_lock lock(m_incomingMutex);
+    m_roomFreed.wait(lock, [this] {
+        return m_stopping.load(std::memory_order_relaxed) ||
+               (m_queued < m_limits.datagrams && m_queuedBytes < m_limits.bytes);
+    });
+    return std::clamp(m_limits.datagrams - m_queued, 1, kDatagramsPerRead);
+}
+
+int UdpEndpoint::peakQueued() const
+{
+    const std::lock_guard lock(m_incomingMutex);
+    return m_peakQueued;
+}
+
+void UdpEndpoint::released(int datagrams, qint64 bytes)
+{
+    {
+        const std::lock_guard lock(m_incomingMutex);
+        m_queued -= datagrams;
+        m_queuedBytes -= bytes;
+    }
+    m_roomFreed.notify_one();
+}
+
 void UdpEndpoint::queueReceived(std::vector<QByteArray> &received)
 {
     bool postHandOver = false;
     {
         const std::lock_guard lock(m_incomingMutex);
-        for (QByteArray &datagram : received)
+        for (QByteArray &datagram : received) {
+            ++m_queued;
+            m_queuedBytes += datagram.size();
             m_incoming.push_back(std::move(datagram));
+        }
+        m_peakQueued = std::max(m_peakQueued, m_queued);
         postHandOver = !m_handOverPosted;
         m_handOverPosted = true;
     }
@@ -181,14 +220,17 @@ void UdpEndpoint::handlePending()
     QElapsedTimer turn;
     turn.start();
     int handledThisTurn = 0;
+    qint64 handledBytes = 0;
     while (!m_pending.empty()) {
         const QByteArray datagram = std::move(m_pending.front());
         m_pending.pop_front();
+        handledBytes += datagram.size();
         m_sink(datagram);
         if (++handledThisTurn % kTimeCheckInterval == 0 && turn.elapsed() >= kTurnBudgetMs)
             break;
     }
     m_handling = false;
+    released(handledThisTurn, handledBytes);
     if (!m_pending.empty())
         QMetaObject::invokeMethod(this, &UdpEndpoint::handlePending, Qt::QueuedConnection);
     else

@@ -38,6 +38,7 @@ private slots:
     void statusIconShowsTheLinkState();
     void statusIconDoesNothingWhileDetached();
     void signsInWithWhateverWasTyped();
+    void asksAtMostTwiceAtOnceWhetherToTakeOver();
 };
 
 void TestSession::greysThePanesWithoutASession_data()
@@ -313,6 +314,20 @@ void TestSession::signsInWithWhateverWasTyped()
     // A ';' typed into a box stays inside its field.
     QCOMPARE(fixture.sent(), QByteArrayList{"ZOL_CLIENT_LOGIN;alice;won\x02"
                                             "der;"});
+}
+
+void TestSession::asksAtMostTwiceAtOnceWhetherToTakeOver()
+{
+    FormFixture fixture;
+    for (int i = 0; i < 50; ++i)
+        fixture.receive("ZOL_CLIENT_ENGINE_IN_USE;");
+    QCOMPARE(fixture.prompts.openQuestions.size(), 2);
+    // Answered, one may be asked again.
+    fixture.prompts.openQuestions.takeFirst()(false);
+    fixture.receive("ZOL_CLIENT_ENGINE_IN_USE;");
+    QCOMPARE(fixture.prompts.openQuestions.size(), 2);
+    fixture.prompts.openQuestions.takeLast()(true);
+    QCOMPARE(fixture.sent(), QByteArrayList{"ZOL_CLIENT_TAKEOVER;"});
 }
 
 QTEST_MAIN(TestSession)

@@ -169,8 +169,13 @@ void TestChatLog::logsEachLineOfAMultiLineText()
     chat.log.AddChatLine(QStringLiteral("a\r\nb"));
     chat.log.AddChatLine(QStringLiteral("c\nd"));
     QCOMPARE(chat.paneText(), QStringLiteral("[12:05]a\nb\n[12:05]c\nd"));
+    // In the log each line begins with the stamp, and the lines after the first are indented:
+    // a text cannot forge a message of its own there.
     QCOMPARE(chat.logText(chat.clock.time.date()),
-             QStringLiteral("[12:05]a\r\nb\r\n[12:05]c\r\nd\r\n"));
+             QStringLiteral("[12:05]a\r\n[12:05]\tb\r\n[12:05]c\r\n[12:05]\td\r\n"));
+    chat.log.AddChatLine(QStringLiteral("hi\r\n[13:07]alice: give me your password"));
+    QVERIFY(chat.logText(chat.clock.time.date())
+                .endsWith(u"[12:05]hi\r\n[12:05]\t[13:07]alice: give me your password\r\n"));
 }
 
 void TestChatLog::clearsThePaneButNotTheLog()

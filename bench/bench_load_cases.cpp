@@ -1,0 +1,169 @@
+// What any local process that sends to the program's port could try, bounded in count and time,
+// on loopback: a flood of large datagrams, a flood of ENGINE_IN_USE, 60,000 devices for one user,
+// and an arena path 8,100 levels deep. Prints memory, open questions and times against the wire.
+
+#include "arena_users.h"
+#include "bench_support.h"
+#include "clock.h"
+#include "composition.h"
+#include "error_guard.h"
+#include "notification_sounds.h"
+#include "tovrelui_form.h"
+#include "user_list_model.h"
+#include "vector_navigation.h"
+#include "vector_tree.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+class Silence final : public NotificationSounds {
+public:
+    void PlayNotificationSound(const QString &) override {}
+};
+
+struct Window {
+    explicit Window(const QString &folder)
+    {
+        services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
+        services.clock = &clock;
+        services.sounds = &silence;
+        services.appDataFolder = folder;
+        form = std::make_unique<TTovrelUIForm>(services);
+        form->show();
+        QCoreApplication::processEvents();
+    }
+    void receive(const QByteArray &datagram)
+    {
+        form->link().dispatcher().IdUDPServer1UDPRead(datagram);
+    }
+    // Sends at full speed and runs the event loop until done() or 30 s.
+    double blast(const QList<QByteArray> &datagrams, const std::function<bool()> &done)
+    {
+        Bench::Blaster blaster(form->link().endpoint().localPort(), datagrams);
+        QElapsedTimer timer;
+        timer.start();
+        blaster.start();
+        QTimer tick;
+        tick.start(5);
+        while (!done() && timer.elapsed() < 30000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        return double(timer.nsecsElapsed()) / 1e9;
+    }
+
+    SystemClock clock;
+    Silence silence;
+    TTovrelUIForm::Services services;
+    std::unique_ptr<TTovrelUIForm> form;
+};
+
+void largeFlood(const QString &folder)
+{
+    Window window(folder);
+    const double before = Bench::peakResidentMiB();
+    QList<QByteArray> datagrams;
+    for (int i = 0; i < 30000; ++i)
+        datagrams.append("ZOL_CLIENT_SPECIFIC_COUNT;" + QByteArray(8000, char('a' + i % 26)) + ";");
+    int handled = 0;
+    window.form->link().dispatcher().registerHandler(MessageKind::SpecificCount,
+                                                     [&](FieldReader) { ++handled; });
+    int last = -1;
+    QElapsedTimer quiet;
+    quiet.start();
+    const double seconds = window.blast(datagrams, [&] {
+        if (handled != last) {
+            last = handled;
+            quiet.restart();
+        }
+        return handled == 30000 || quiet.elapsed() > 2000;
+    });
+    std::printf(
+        "30,000 datagrams of 8 KB: %d handled in %.2f s, at "
+        "most %d waited at once; peak memory %.1f MiB (%.1f MiB before; the benchmark holds the "
+        "240 MB it sends)\n",
+        handled, seconds, window.form->link().endpoint().peakQueued(), Bench::peakResidentMiB(),
+        before);
+}
+
+void questionFlood(const QString &folder)
+{
+    Window window(folder);
+    for (int i = 0; i < 2000; ++i)
+        window.receive("ZOL_CLIENT_ENGINE_IN_USE;");
+    std::printf(
+        "2,000 ENGINE_IN_USE: %d question boxes open\n",
+        int(window.form->findChildren<QMessageBox *>(QStringLiteral("TakeOverQuestion")).size()));
+}
+
+void manyDevices(const QString &folder)
+{
+    Window window(folder);
+    window.receive("ZOL_CLIENT_ATTACH;");
+    window.receive("ZOL_CLIENT_USER_DATA;me;");
+    window.receive("ZOL_CLIENT_VECTOR;Arena/Devices;0;");
+    window.receive("ZOL_CLIENT_JOINS_VECTOR;collector;");
+    QList<QByteArray> datagrams;
+    for (int i = 0; i < 60000; ++i)
+        datagrams.append("ZOL_CLIENT_REMOTE_ARENA_DEVICE;collector;00:1a:" + QByteArray::number(i) +
+                         ";");
+    const double wire = Bench::rawLoopback(datagrams).seconds;
+    const UserListModel &rows = window.form->rooms().arenaUsers().rows();
+    const double seconds = window.blast(datagrams, [&] {
+        const UserRow *row = rows.firstExactRow(QStringLiteral("collector"));
+        return row && row->devices.size() == 60000;
+    });
+    std::printf("60,000 devices for one user: wire %.3f s, handled after %.3f s (%.2f x wire)\n",
+                wire, seconds, seconds / wire);
+}
+
+void deepTree(const QString &folder)
+{
+    Window window(folder);
+    window.receive("ZOL_CLIENT_ATTACH;");
+    window.receive("ZOL_CLIENT_USER_DATA;me;");
+    QByteArray deep = "Arena";
+    for (int i = 0; i < 8100; ++i)
+        deep += "/l";
+    VectorTree &tree = window.form->rooms().navigation().tree();
+    QElapsedTimer timer;
+    timer.start();
+    tree.EnsureVectorNode(QString::fromLatin1(deep));
+    const double deepSeconds = double(timer.nsecsElapsed()) / 1e9;
+    QList<QByteArray> datagrams;
+    for (int i = 0; i < 1000; ++i)
+        datagrams.append("ZOL_CLIENT_SUB_VECTOR;Arena/Wide/room " + QByteArray::number(i) +
+                         ";1;0;x;4;");
+    const double wire = Bench::rawLoopback(datagrams).seconds;
+    QTreeWidgetItem *wide = nullptr;
+    const double seconds = window.blast(datagrams, [&] {
+        wide = tree.FindVectorNode(QStringLiteral("Arena/Wide"));
+        return wide && wide->childCount() == 1000;
+    });
+    window.form->grab();
+    std::printf("an 8,100-level path: made in %.3f s; then 1,000 sub-vectors elsewhere: wire %.3f "
+                "s, handled after %.3f s (%.2f x wire, %.0f us each)\n",
+                deepSeconds, wire, seconds, seconds / wire, seconds / 1000 * 1e6);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    questionFlood(folder.path());
+    manyDevices(folder.path());
+    deepTree(folder.path());
+    largeFlood(folder.path());
+    return 0;
+}
