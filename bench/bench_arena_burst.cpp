@@ -7,6 +7,7 @@
 
 #include "arena_users.h"
 #include "bench_support.h"
+#include "bench_window.h"
 #include "clock.h"
 #include "commands.h"
 #include "composition.h"
@@ -32,11 +33,6 @@
 namespace {
 
 const QString kBigArena = QStringLiteral("Arena/Big Arena");
-
-class Silence final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &) override {}
-};
 
 struct SimProcess {
     QProcess process;
@@ -123,15 +119,8 @@ struct WindowRun {
 
 WindowRun windowSeconds(quint16 port, int users, const QString &dataFolder)
 {
-    SystemClock clock;
-    Silence silence;
-    TTovrelUIForm::Services services;
-    services.engine = {QHostAddress(QHostAddress::LocalHost), port};
-    services.clock = &clock;
-    services.sounds = &silence;
-    services.appDataFolder = dataFolder;
-    TTovrelUIForm form(services);
-    form.show();
+    Bench::QuietWindow window(dataFolder, port);
+    TTovrelUIForm &form = window.form();
     if (!waitUntil([&] { return form.link().EngineAttached(); }, 5000))
         std::printf("  the window did not attach\n");
     waitUntil([] { return false; }, 300); // let the engine's state settle
@@ -173,19 +162,11 @@ double subVectorBurst(int count, bool reverseOrder, const QString &dataFolder)
     }
     const double wire = Bench::rawLoopback(datagrams).seconds;
 
-    SystemClock clock;
-    Silence silence;
-    TTovrelUIForm::Services services;
-    services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
-    services.clock = &clock;
-    services.sounds = &silence;
-    services.appDataFolder = dataFolder;
-    TTovrelUIForm form(services);
-    form.show();
-    for (const QByteArray &datagram :
-         {QByteArray("ZOL_CLIENT_ATTACH;"), QByteArray("ZOL_CLIENT_USER_DATA;me;"),
-          QByteArray("ZOL_CLIENT_VECTOR;Arena/Wide;0;")})
-        form.link().dispatcher().IdUDPServer1UDPRead(datagram);
+    Bench::QuietWindow window(dataFolder);
+    TTovrelUIForm &form = window.form();
+    for (const char *datagram :
+         {"ZOL_CLIENT_ATTACH;", "ZOL_CLIENT_USER_DATA;me;", "ZOL_CLIENT_VECTOR;Arena/Wide;0;"})
+        window.receive(datagram);
     QCoreApplication::processEvents();
     VectorNavigation &navigation = form.rooms().navigation();
     QTreeWidgetItem *wide = navigation.tree().EnsureVectorNode(QStringLiteral("Arena/Wide"));

@@ -5,6 +5,7 @@
 
 #include "arena_users.h"
 #include "bench_support.h"
+#include "bench_window.h"
 #include "chat_log.h"
 #include "clock.h"
 #include "composition.h"
@@ -26,16 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-class Silence final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &) override {}
-};
-
-class NoErrors final : public ErrorReporter {
-public:
-    void reportError(const QString &) override {}
-};
 
 void settle()
 {
@@ -67,7 +58,7 @@ void linesInAFullPane(const QString &folder, bool saveLog)
     QAction saving;
     saving.setCheckable(true);
     saving.setChecked(false);
-    NoErrors errors;
+    Bench::NoErrors errors;
     const ErrorGuard guard(errors);
     ChatLog log({.chatLogMemo = &pane,
                  .timestamps = &timestamps,
@@ -107,19 +98,11 @@ double burstThroughTheWindow(const char *what, const QString &folder,
                              Done done)
 {
     const double wire = Bench::rawLoopback(datagrams).seconds;
-    SystemClock clock;
-    Silence silence;
-    NoErrors errors;
-    TTovrelUIForm::Services services;
-    services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
-    services.clock = &clock;
-    services.sounds = &silence;
-    services.errorReporter = &errors;
-    services.appDataFolder = folder;
-    TTovrelUIForm form(services);
-    form.show();
+    Bench::QuietWindow window(folder);
+    TTovrelUIForm &form = window.form();
+    const SystemClock clock;
     for (const QByteArray &datagram : setUp)
-        form.link().dispatcher().IdUDPServer1UDPRead(datagram);
+        window.receive(datagram);
     settle();
     auto *pane = form.findChild<QPlainTextEdit *>(QStringLiteral("ChatLogMemo"));
     const int linesBefore = linesIn(pane->document());

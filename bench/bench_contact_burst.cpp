@@ -3,6 +3,7 @@
 // for the same datagrams. Every ping brings its contact online with a line in the chat.
 
 #include "bench_support.h"
+#include "bench_window.h"
 #include "clock.h"
 #include "composition.h"
 #include "contact_list.h"
@@ -20,16 +21,6 @@
 
 namespace {
 
-class Silence final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &) override {}
-};
-
-class NoErrors final : public ErrorReporter {
-public:
-    void reportError(const QString &) override {}
-};
-
 double contactBurst(int contacts, const QString &folder)
 {
     QList<QByteArray> datagrams;
@@ -40,20 +31,10 @@ double contactBurst(int contacts, const QString &folder)
                          ";Arena/PSP/Action/Room " + QByteArray::number(i % 50) + ";42;0;");
     const double wire = Bench::rawLoopback(datagrams).seconds;
 
-    SystemClock clock;
-    Silence silence;
-    NoErrors errors;
-    TTovrelUIForm::Services services;
-    services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
-    services.clock = &clock;
-    services.sounds = &silence;
-    services.errorReporter = &errors;
-    services.appDataFolder = folder;
-    TTovrelUIForm form(services);
-    form.show();
-    for (const QByteArray &datagram :
-         {QByteArray("ZOL_CLIENT_ATTACH;"), QByteArray("ZOL_CLIENT_USER_DATA;me;")})
-        form.link().dispatcher().IdUDPServer1UDPRead(datagram);
+    Bench::QuietWindow window(folder);
+    TTovrelUIForm &form = window.form();
+    window.receive("ZOL_CLIENT_ATTACH;");
+    window.receive("ZOL_CLIENT_USER_DATA;me;");
     QCoreApplication::processEvents();
     ContactList &list = form.rooms().contactList();
     const ContactListModel &rows = list.rows();

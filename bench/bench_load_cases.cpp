@@ -4,6 +4,7 @@
 
 #include "arena_users.h"
 #include "bench_support.h"
+#include "bench_window.h"
 #include "clock.h"
 #include "composition.h"
 #include "error_guard.h"
@@ -25,30 +26,13 @@
 
 namespace {
 
-class Silence final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &) override {}
-};
-
-struct Window {
-    explicit Window(const QString &folder)
-    {
-        services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
-        services.clock = &clock;
-        services.sounds = &silence;
-        services.appDataFolder = folder;
-        form = std::make_unique<TTovrelUIForm>(services);
-        form->show();
-        QCoreApplication::processEvents();
-    }
-    void receive(const QByteArray &datagram)
-    {
-        form->link().dispatcher().IdUDPServer1UDPRead(datagram);
-    }
-    // Sends at full speed and runs the event loop until done() or 30 s.
+// The quiet window, and a burst sent to it at full speed while its event loop runs until done()
+// or 30 s.
+struct Window : Bench::QuietWindow {
+    using QuietWindow::QuietWindow;
     double blast(const QList<QByteArray> &datagrams, const std::function<bool()> &done)
     {
-        Bench::Blaster blaster(form->link().endpoint().localPort(), datagrams);
+        Bench::Blaster blaster(localPort(), datagrams);
         QElapsedTimer timer;
         timer.start();
         blaster.start();
@@ -58,11 +42,6 @@ struct Window {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return double(timer.nsecsElapsed()) / 1e9;
     }
-
-    SystemClock clock;
-    Silence silence;
-    TTovrelUIForm::Services services;
-    std::unique_ptr<TTovrelUIForm> form;
 };
 
 void largeFlood(const QString &folder)
@@ -73,8 +52,8 @@ void largeFlood(const QString &folder)
     for (int i = 0; i < 30000; ++i)
         datagrams.append("ZOL_CLIENT_SPECIFIC_COUNT;" + QByteArray(8000, char('a' + i % 26)) + ";");
     int handled = 0;
-    window.form->link().dispatcher().registerHandler(MessageKind::SpecificCount,
-                                                     [&](FieldReader) { ++handled; });
+    window.form().link().dispatcher().registerHandler(MessageKind::SpecificCount,
+                                                      [&](FieldReader) { ++handled; });
     int last = -1;
     QElapsedTimer quiet;
     quiet.start();
@@ -89,7 +68,7 @@ void largeFlood(const QString &folder)
         "30,000 datagrams of 8 KB: %d handled in %.2f s, at "
         "most %d waited at once; peak memory %.1f MiB (%.1f MiB before; the benchmark holds the "
         "240 MB it sends)\n",
-        handled, seconds, window.form->link().endpoint().peakQueued(), Bench::peakResidentMiB(),
+        handled, seconds, window.form().link().endpoint().peakQueued(), Bench::peakResidentMiB(),
         before);
 }
 
@@ -100,7 +79,7 @@ void questionFlood(const QString &folder)
         window.receive("ZOL_CLIENT_ENGINE_IN_USE;");
     std::printf(
         "2,000 ENGINE_IN_USE: %d question boxes open\n",
-        int(window.form->findChildren<QMessageBox *>(QStringLiteral("TakeOverQuestion")).size()));
+        int(window.form().findChildren<QMessageBox *>(QStringLiteral("TakeOverQuestion")).size()));
 }
 
 void manyDevices(const QString &folder)
@@ -115,7 +94,7 @@ void manyDevices(const QString &folder)
         datagrams.append("ZOL_CLIENT_REMOTE_ARENA_DEVICE;collector;00:1a:" + QByteArray::number(i) +
                          ";");
     const double wire = Bench::rawLoopback(datagrams).seconds;
-    const UserListModel &rows = window.form->rooms().arenaUsers().rows();
+    const UserListModel &rows = window.form().rooms().arenaUsers().rows();
     const double seconds = window.blast(datagrams, [&] {
         const UserRow *row = rows.firstExactRow(QStringLiteral("collector"));
         return row && row->devices.size() == 60000;
@@ -132,7 +111,7 @@ void deepTree(const QString &folder)
     QByteArray deep = "Arena";
     for (int i = 0; i < 8100; ++i)
         deep += "/l";
-    VectorTree &tree = window.form->rooms().navigation().tree();
+    VectorTree &tree = window.form().rooms().navigation().tree();
     QElapsedTimer timer;
     timer.start();
     tree.EnsureVectorNode(QString::fromLatin1(deep));
@@ -147,7 +126,7 @@ void deepTree(const QString &folder)
         wide = tree.FindVectorNode(QStringLiteral("Arena/Wide"));
         return wide && wide->childCount() == 1000;
     });
-    window.form->grab();
+    window.form().grab();
     std::printf("an 8,100-level path: made in %.3f s; then 1,000 sub-vectors elsewhere: wire %.3f "
                 "s, handled after %.3f s (%.2f x wire, %.0f us each)\n",
                 deepSeconds, wire, seconds, seconds / wire, seconds / 1000 * 1e6);

@@ -3,6 +3,7 @@
 // the last is shown and logged against the time a plain receiver needs, and the peak memory.
 
 #include "bench_support.h"
+#include "bench_window.h"
 #include "clock.h"
 #include "composition.h"
 #include "error_guard.h"
@@ -22,16 +23,6 @@
 
 namespace {
 
-class Silence final : public NotificationSounds {
-public:
-    void PlayNotificationSound(const QString &) override {}
-};
-
-class NoErrors final : public ErrorReporter {
-public:
-    void reportError(const QString &) override {}
-};
-
 int logLines(const QString &path)
 {
     QFile file(path);
@@ -47,18 +38,9 @@ void flood(int messages, int peers)
                          ";message number " + QByteArray::number(i) + ";");
     const double wire = Bench::rawLoopback(datagrams).seconds;
 
-    SystemClock clock;
-    Silence silence;
-    NoErrors errors;
-    TTovrelUIForm::Services services;
-    services.engine = {QHostAddress(QHostAddress::LocalHost), Bench::freeUdpPort()};
-    services.clock = &clock;
-    services.sounds = &silence;
-    services.errorReporter = &errors;
-    services.appDataFolder = folder.path();
-    TTovrelUIForm form(services);
-    form.show();
-    QCoreApplication::processEvents();
+    Bench::QuietWindow window(folder.path());
+    TTovrelUIForm &form = window.form();
+    const SystemClock clock;
     const QString log = LogFile(folder.path(), clock).pathFor(clock.now().date());
 
     Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);

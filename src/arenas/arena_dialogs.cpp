@@ -1,6 +1,7 @@
 #include "arena_dialogs.h"
 
 #include "commands.h"
+#include "dialog_parts.h"
 #include "link_interfaces.h"
 
 #include <QCheckBox>
@@ -10,35 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-QHBoxLayout *buttonRow(QPushButton *cancel, QPushButton *confirm)
-{
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(cancel);
-    row->addWidget(confirm);
-    return row;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-} // namespace
 
 TCreatePrivateArenaForm::TCreatePrivateArenaForm(CommandSender &sender, QList<QPixmap> icons,
                                                  const ErrorGuard &guard, QWidget *owner)
@@ -68,14 +40,14 @@ TCreatePrivateArenaForm::TCreatePrivateArenaForm(CommandSender &sender, QList<QP
     PasswordEdit->setObjectName(QStringLiteral("PasswordEdit"));
     PasswordEdit->setEchoMode(QLineEdit::Password);
     PasswordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-    BitBtn1 = button("BitBtn1", QStringLiteral("Cancel"), this);
-    BitBtn2 = button("BitBtn2", QStringLiteral("Create"), this);
+    BitBtn1 = NamedButton("BitBtn1", QStringLiteral("Cancel"), this);
+    BitBtn2 = NamedButton("BitBtn2", QStringLiteral("Create"), this);
     BitBtn2->setDefault(true);
 
     auto *header = new QHBoxLayout;
     header->addWidget(IconImage, 0, Qt::AlignTop);
     auto *titles = new QVBoxLayout;
-    titles->addWidget(boldLabel(QStringLiteral("Create a Private Arena.."), this));
+    titles->addWidget(BoldLabel(QStringLiteral("Create a Private Arena.."), this));
     auto *hint = new QLabel(
         QStringLiteral("Select your arena options, then press the green button to create."), this);
     hint->setWordWrap(true);
@@ -92,7 +64,7 @@ TCreatePrivateArenaForm::TCreatePrivateArenaForm(CommandSender &sender, QList<QP
         body()->addWidget(label);
         body()->addWidget(field);
     }
-    body()->addLayout(buttonRow(BitBtn1, BitBtn2));
+    body()->addLayout(ButtonRow(BitBtn1, BitBtn2));
     setDesignedSize(QSize(390, 205));
 
     connect(PasswordEdit, &QLineEdit::textChanged, this,
@@ -143,11 +115,11 @@ TSetMyArenaStatusForm::TSetMyArenaStatusForm(CommandSender &sender, const QPixma
 
     AutoCheckBox = new QCheckBox(QStringLiteral("自動設定"), this);
     AutoCheckBox->setObjectName(QStringLiteral("AutoCheckBox"));
-    BitBtn1 = button("BitBtn1", QStringLiteral("Close"), this);
-    BitBtn2 = button("BitBtn2", QStringLiteral("Set Status"), this);
+    BitBtn1 = NamedButton("BitBtn1", QStringLiteral("Close"), this);
+    BitBtn2 = NamedButton("BitBtn2", QStringLiteral("Set Status"), this);
     BitBtn2->setDefault(true);
 
-    body()->addWidget(boldLabel(QStringLiteral("Set my Arena Status.."), this));
+    body()->addWidget(BoldLabel(QStringLiteral("Set my Arena Status.."), this));
     auto *hint = new QLabel(
         QStringLiteral("Make other users aware of your status while in Arena mode."), this);
     hint->setWordWrap(true);
@@ -162,7 +134,7 @@ TSetMyArenaStatusForm::TSetMyArenaStatusForm(CommandSender &sender, const QPixma
         body()->addWidget(box);
     }
     body()->addWidget(AutoCheckBox);
-    body()->addLayout(buttonRow(BitBtn1, BitBtn2));
+    body()->addLayout(ButtonRow(BitBtn1, BitBtn2));
     setDesignedSize(QSize(269, 169));
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "chat_images.h"
 #include "commands.h"
+#include "dialog_parts.h"
 #include "link_interfaces.h"
 #include "message_dispatcher.h"
 #include "wire_text.h"
@@ -13,16 +14,6 @@
 
 namespace {
 
-QLabel *boldLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 QLabel *textLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -33,22 +24,6 @@ QLabel *textLabel(const char *name, QWidget *parent)
     return label;
 }
 
-QHBoxLayout *buttonRow(QPushButton *cancel, QPushButton *confirm)
-{
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(cancel);
-    row->addWidget(confirm);
-    return row;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 TInviteForm::TInviteForm(const QPixmap &picture, const ErrorGuard &guard, QWidget *owner)
@@ -56,15 +31,15 @@ TInviteForm::TInviteForm(const QPixmap &picture, const ErrorGuard &guard, QWidge
           {.name = "InviteForm", .caption = QStringLiteral("Invite"), .picture = picture}, guard,
           owner, Qt::MSWindowsFixedSizeDialogHint)
 {
-    CaptionLabel = boldLabel(this);
+    CaptionLabel = BoldLabel(QString(), this);
     CaptionLabel->setObjectName(QStringLiteral("CaptionLabel"));
     DiscriptionStaticText = textLabel("DiscriptionStaticText", this);
     auto *messageLabel = new QLabel(QStringLiteral("Invite message:"), this);
     InviteMessageLabeledEdit = new QLineEdit(this);
     InviteMessageLabeledEdit->setObjectName(QStringLiteral("InviteMessageLabeledEdit"));
     messageLabel->setBuddy(InviteMessageLabeledEdit);
-    CancelBitBtn = button("CancelBitBtn", QStringLiteral("Cancel"), this);
-    SendInviteBitBtn = button("SendInviteBitBtn", QStringLiteral("Send invite"), this);
+    CancelBitBtn = NamedButton("CancelBitBtn", QStringLiteral("Cancel"), this);
+    SendInviteBitBtn = NamedButton("SendInviteBitBtn", QStringLiteral("Send invite"), this);
     SendInviteBitBtn->setDefault(true);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -72,7 +47,7 @@ TInviteForm::TInviteForm(const QPixmap &picture, const ErrorGuard &guard, QWidge
     body()->addWidget(DiscriptionStaticText, 1);
     body()->addWidget(messageLabel);
     body()->addWidget(InviteMessageLabeledEdit);
-    body()->addLayout(buttonRow(CancelBitBtn, SendInviteBitBtn));
+    body()->addLayout(ButtonRow(CancelBitBtn, SendInviteBitBtn));
     setDesignedSize(QSize(301, 193));
 }
 
@@ -94,14 +69,14 @@ TInviteFromForm::TInviteFromForm(const QPixmap &picture, const ErrorGuard &guard
           guard, owner)
 {
     resize(300, 184);
-    TitleLabel = boldLabel(this);
+    TitleLabel = BoldLabel(QString(), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
     MessageStaticText = textLabel("MessageStaticText", this);
     auto *destination = new QLabel(QStringLiteral("招待先"), this);
     destination->setObjectName(QStringLiteral("Label2"));
     VectorStaticText = textLabel("VectorStaticText", this);
-    CancelBitBtn = button("CancelBitBtn", QStringLiteral("Cancel"), this);
-    GoBitBtn = button("GoBitBtn", QStringLiteral("Go"), this);
+    CancelBitBtn = NamedButton("CancelBitBtn", QStringLiteral("Cancel"), this);
+    GoBitBtn = NamedButton("GoBitBtn", QStringLiteral("Go"), this);
     GoBitBtn->setDefault(true);
     connect(CancelBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -109,7 +84,7 @@ TInviteFromForm::TInviteFromForm(const QPixmap &picture, const ErrorGuard &guard
     body()->addWidget(MessageStaticText, 1);
     body()->addWidget(destination);
     body()->addWidget(VectorStaticText);
-    body()->addLayout(buttonRow(CancelBitBtn, GoBitBtn));
+    body()->addLayout(ButtonRow(CancelBitBtn, GoBitBtn));
 }
 
 void TInviteFromForm::showInvitation(const QString &inviter, const QString &vector,

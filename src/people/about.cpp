@@ -121,7 +121,10 @@ void AboutAndLinks::bindActions(ActionTable &actions)
     const std::pair<ActionId, QString> links[] = {{TeamQuorl, QString()},
                                                   {ServerMetrics, QStringLiteral("go=metrics")},
                                                   {ServerStatus, QStringLiteral("go=orbitals")}};
-    for (const auto &[id, query] : links)
-        actions.setHandler(id, [this, query] { m_with.pages->openPage(OperatorPage(query)); });
+    for (const auto &link : links) {
+        const QString query = link.second;
+        actions.setHandler(link.first,
+                           [this, query] { m_with.pages->openPage(OperatorPage(query)); });
+    }
     actions.setHandler(About, [this] { m_about->showAndRaise(); });
 }

@@ -1,5 +1,6 @@
 #include "diagnostics_form.h"
 
+#include "dialog_parts.h"
 #include "people_images.h"
 
 #include <QGridLayout>
@@ -15,15 +16,6 @@
 namespace {
 
 constexpr int kTimerIntervalMs = 1000;
-
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
 
 QLabel *valueLabel(const char *name, QWidget *parent, Qt::Alignment alignment = Qt::AlignLeft)
 {
@@ -102,7 +94,7 @@ QWidget *TDiagnosticsForm::buildGroups()
     column->setContentsMargins(0, 0, 0, 0);
 
     QGridLayout *server = group(DiagnosticsGroup::OrbitalServer, "Orbital server", side, column);
-    server->addWidget(boldLabel(QStringLiteral("Your orbital server is:"), side), 0, 0, 1, 5);
+    server->addWidget(BoldLabel(QStringLiteral("Your orbital server is:"), side), 0, 0, 1, 5);
     QLabel *orbName = valueLabel("OrbNameStaticText", side);
     orbName->setWordWrap(true);
     orbName->setMinimumHeight(2 * orbName->fontMetrics().height());

@@ -3,6 +3,7 @@
 #include "action_table.h"
 #include "avatar_download.h"
 #include "commands.h"
+#include "dialog_parts.h"
 #include "link_interfaces.h"
 #include "message_dispatcher.h"
 #include "people_images.h"
@@ -27,22 +28,6 @@ const QString kWaiting = QStringLiteral("Retreiving user info from orbital mesh.
 // The characters escaped in a cache file name, in the order of their letters a to j.
 const QString kEscaped = QStringLiteral("~\\/:*?\"<>|");
 
-QLabel *boldLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
-QPushButton *button(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 } // namespace
 
 QString SanitiseFileName(const QString &qtag)
@@ -66,11 +51,22 @@ QString AvatarCacheFolder(const QString &appDataFolder)
     return appDataFolder.isEmpty() ? QString() : appDataFolder + QStringLiteral("/AvaterCashe");
 }
 
+bool IsAvatarResponse(const QByteArray &contentType)
+{
+    // Exactly this type: a character set, capitals or another picture type do not count.
+    return contentType == "image/jpeg";
+}
+
+QImage DecodeAvatar(const QByteArray &body)
+{
+    return QImage::fromData(body, "JPEG");
+}
+
 TUserInfoForm::TUserInfoForm(const QPixmap &defaultPicture, const ErrorGuard &guard, QWidget *owner)
     : SecondaryWindow({.name = "UserInfoForm", .caption = QStringLiteral("UserInfo")}, guard, owner)
 {
     resize(297, 197);
-    QTagLabel = boldLabel(QString(), this);
+    QTagLabel = BoldLabel(QString(), this);
     QTagLabel->setObjectName(QStringLiteral("QTagLabel"));
     QTagLabel->setTextFormat(Qt::PlainText);
     IconImage = new QLabel(this);
@@ -85,9 +81,9 @@ TUserInfoForm::TUserInfoForm(const QPixmap &defaultPicture, const ErrorGuard &gu
     InfoStaticText->setTextFormat(Qt::PlainText);
     InfoStaticText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     InfoStaticText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    BitBtn3 = button("BitBtn3", QStringLiteral("Refrash"), this);
-    BitBtn1 = button("BitBtn1", QStringLiteral("Add To Contacts"), this);
-    BitBtn2 = button("BitBtn2", QStringLiteral("Close"), this);
+    BitBtn3 = NamedButton("BitBtn3", QStringLiteral("Refrash"), this);
+    BitBtn1 = NamedButton("BitBtn1", QStringLiteral("Add To Contacts"), this);
+    BitBtn2 = NamedButton("BitBtn2", QStringLiteral("Close"), this);
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -132,12 +128,12 @@ TFindUserInfoForm::TFindUserInfoForm(const QPixmap &picture, const ErrorGuard &g
     QTagEdit = new QLineEdit(this);
     QTagEdit->setObjectName(QStringLiteral("QTagEdit"));
     prompt->setBuddy(QTagEdit);
-    CloseBitBtn = button("CloseBitBtn", QStringLiteral("Close"), this);
-    AddContactBitBtn = button("AddContactBitBtn", QStringLiteral("ShowUserinfo"), this);
+    CloseBitBtn = NamedButton("CloseBitBtn", QStringLiteral("Close"), this);
+    AddContactBitBtn = NamedButton("AddContactBitBtn", QStringLiteral("ShowUserinfo"), this);
     AddContactBitBtn->setDefault(true);
     connect(CloseBitBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-    body()->addWidget(boldLabel(QStringLiteral("ユーザー情報の表示"), this));
+    body()->addWidget(BoldLabel(QStringLiteral("ユーザー情報の表示"), this));
     body()->addWidget(prompt);
     body()->addWidget(hint);
     body()->addWidget(QTagEdit);
@@ -294,8 +290,7 @@ void Profiles::avatar(FieldReader reader)
 void Profiles::downloaded(const QString &qtag, const QByteArray &contentType,
                           const QByteArray &body)
 {
-    // Exactly this type: a character set, capitals or another picture type do not count.
-    if (contentType != "image/jpeg")
+    if (!IsAvatarResponse(contentType))
         return;
     const QString path = cacheFileOf(qtag);
     // Whole or not at all: a crash or a full disk never leaves half a picture behind. Without
@@ -308,7 +303,7 @@ void Profiles::downloaded(const QString &qtag, const QByteArray &contentType,
     // Drawn only while the window still shows the QTag it was asked for.
     if (qtag != m_profileQTag || !m_form->isVisible())
         return;
-    const QImage picture = QImage::fromData(body, "JPEG");
+    const QImage picture = DecodeAvatar(body);
     if (!picture.isNull())
         m_form->showPicture(QPixmap::fromImage(picture));
 }

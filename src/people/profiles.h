@@ -5,6 +5,7 @@
 #include "secondary_window.h"
 #include "subsystem.h"
 
+#include <QImage>
 #include <QObject>
 
 class AvatarDownload;
@@ -18,6 +19,10 @@ class QPushButton;
 QString SanitiseFileName(const QString &qtag);
 // The avatar cache below the data folder; empty where there is no data folder.
 QString AvatarCacheFolder(const QString &appDataFolder);
+// Whether a downloaded response is an avatar to keep: its Content-Type is exactly image/jpeg.
+bool IsAvatarResponse(const QByteArray &contentType);
+// The picture of a response body; null where it is no JPEG.
+QImage DecodeAvatar(const QByteArray &body);
 
 // A user's profile: the texts the engine reports and the avatar picture.
 class TUserInfoForm : public SecondaryWindow {

@@ -1,0 +1,100 @@
+// The whole window, offscreen, with every registered handler reachable: each input is split into
+// datagrams at its line breaks and handed to the dispatcher as the receive path does. The window
+// is built once and built anew every few thousand inputs, so state carries over between inputs
+// as it does in a running program, within a bound.
+
+#include "clock.h"
+#include "notification_sounds.h"
+#include "page_opener.h"
+#include "prompts.h"
+#include "tovrelui_form.h"
+
+#include <QApplication>
+#include <QNetworkDatagram>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+constexpr int kInputsPerWindow = 2000;
+
+class Silence final : public NotificationSounds {
+public:
+    void PlayNotificationSound(const QString &) override {}
+};
+
+// Questions are answered No at once, errors dropped, pages never opened.
+class Quiet final : public TakeOverPrompt,
+                    public ErrorReporter,
+                    public YesNoPrompt,
+                    public PageOpener {
+public:
+    void askTakeOver(std::function<void(bool)> answer) override { answer(false); }
+    void reportError(const QString &) override {}
+    void askYesNo(const QString &, std::function<void(bool)> answer) override { answer(false); }
+    void openPage(const QUrl &) override {}
+};
+
+struct World {
+    World()
+    {
+        engine.bind(QHostAddress(QHostAddress::LocalHost), 0); // commands go here, and no further
+        rebuild();
+    }
+    void rebuild()
+    {
+        form.reset();
+        TTovrelUIForm::Services services;
+        services.engine = {QHostAddress(QHostAddress::LocalHost), engine.localPort()};
+        services.clock = &clock;
+        services.sounds = &silence;
+        services.takeOverPrompt = &quiet;
+        services.errorReporter = &quiet;
+        services.yesNoPrompt = &quiet;
+        services.pages = &quiet;
+        services.appDataFolder = folder.path();
+        form = std::make_unique<TTovrelUIForm>(services);
+        inputs = 0;
+    }
+
+    QTemporaryDir folder;
+    QUdpSocket engine;
+    SystemClock clock;
+    Silence silence;
+    Quiet quiet;
+    std::unique_ptr<TTovrelUIForm> form;
+    int inputs = 0;
+};
+
+World *world = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    // Kept to the end of the process: Qt must not be torn down by the exit handlers.
+    static auto *application = new QApplication(*argc, *argv);
+    Q_UNUSED(application);
+    world = new World;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (++world->inputs > kInputsPerWindow)
+        world->rebuild();
+    const QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    MessageDispatcher &dispatcher = world->form->link().dispatcher();
+    for (const QByteArray &datagram : input.split('\n'))
+        dispatcher.IdUDPServer1UDPRead(datagram);
+    // What the handlers put off to the next turn runs too.
+    QCoreApplication::processEvents();
+    while (world->engine.hasPendingDatagrams())
+        world->engine.receiveDatagram();
+    return 0;
+}

@@ -1,0 +1,31 @@
+#include "dialog_parts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+QLabel *BoldLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QPushButton *NamedButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QHBoxLayout *ButtonRow(QPushButton *cancel, QPushButton *confirm)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(cancel);
+    row->addWidget(confirm);
+    return row;
+}
