@@ -38,11 +38,14 @@ namespace {
 // path goes back to the engine exactly as it came, and two that differ in any byte stay two.
 constexpr char16_t kEscapedByteBase = 0xDC00;
 
+// The bytes kept as escapes: those no character of the code page stands for, and the NUL byte,
+// which the encoder leaves out where the user typed it.
 bool isEscapedByte(QStringView text, qsizetype i)
 {
     const char16_t code = text[i].unicode();
-    return code >= kEscapedByteBase + 0x80 && code <= kEscapedByteBase + 0xFF &&
-           (i == 0 || !text[i - 1].isHighSurrogate());
+    const bool escape = code == kEscapedByteBase ||
+                        (code >= kEscapedByteBase + 0x80 && code <= kEscapedByteBase + 0xFF);
+    return escape && (i == 0 || !text[i - 1].isHighSurrogate());
 }
 
 bool isLeadByte(uchar byte)
@@ -73,7 +76,9 @@ QString decodeCarefully(QByteArrayView bytes)
     text.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar byte = uchar(bytes[i]);
-        if (byte < 0x80) {
+        if (byte == 0) {
+            text += QChar(kEscapedByteBase);
+        } else if (byte < 0x80) {
             text += QChar(byte);
         } else if (byte >= 0xA1 && byte <= 0xDF) { // half-width katakana
             text += QChar(char16_t(0xFF61 + (byte - 0xA1)));
@@ -98,13 +103,14 @@ QString decodeCarefully(QByteArrayView bytes)
 
 QString DecodeAnsi(const QByteArray &bytes)
 {
-    if (isAscii(bytes))
+    const bool hasNul = bytes.contains('\0');
+    if (isAscii(bytes) && !hasNul)
         return QString::fromLatin1(bytes);
     // The common case in one call; where the result would not give the same bytes back, the
     // careful way. The three swapped control codes always take the careful way.
     const bool hasSwappedControl = std::any_of(bytes.cbegin(), bytes.cend(),
                                                [](char c) { return isSwappedControl(uchar(c)); });
-    if (!hasSwappedControl) {
+    if (!hasSwappedControl && !hasNul) {
         const QString text = decodeRun(bytes);
         if (!text.contains(QChar(0x1A)) && !text.contains(QChar::ReplacementCharacter) &&
             encodeRun(text) == bytes)

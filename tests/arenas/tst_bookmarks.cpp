@@ -87,7 +87,7 @@ void TestBookmarks::buildsTheMenuFromTheFile_data()
         << QStringList{kRefresh, "-", QStringLiteral("日本")};
     QTest::newRow("binary junk does not hang")
         << QByteArray("\x00\xff\x01\n#\x80\n", 7)
-        << QStringList{kRefresh, "-", QString(QChar(0)) + QChar(0xDCFF) + QChar(1)};
+        << QStringList{kRefresh, "-", QString(QChar(0xDC00)) + QChar(0xDCFF) + QChar(1)};
 }
 
 void TestBookmarks::buildsTheMenuFromTheFile()

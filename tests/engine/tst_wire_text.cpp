@@ -101,6 +101,7 @@ void TestWireText::givesAnyAnsiBytesBack_data()
     QTest::newRow("invalid pair") << QByteArray("\x81\x20x") << 3;
     QTest::newRow("lead byte before a control code") << QByteArray("\x82\x1a") << 2;
     QTest::newRow("duplicate of an extension row") << QByteArray("\xed\x40") << 2;
+    QTest::newRow("a NUL byte") << QByteArray("a\0b", 3) << 3;
     QTest::newRow("mixed with good characters") << QByteArray("\x82\xa0\x80\x82\xa0") << 3;
 }
 
