@@ -171,11 +171,10 @@ double subVectorBurst(int count, bool reverseOrder, const QString &dataFolder)
     VectorNavigation &navigation = form.rooms().navigation();
     QTreeWidgetItem *wide = navigation.tree().EnsureVectorNode(QStringLiteral("Arena/Wide"));
 
-    Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
     QElapsedTimer timer;
     timer.start();
-    blaster.start();
-    waitUntil(
+    window.blastUntil(
+        datagrams,
         [&] { return wide->childCount() == count && navigation.subVectors().rowCount() == count; },
         60000);
     QCoreApplication::processEvents();

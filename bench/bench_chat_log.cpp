@@ -111,15 +111,8 @@ double burstThroughTheWindow(const char *what, const QString &folder,
     Bench::PaintCounter counter;
     pane->viewport()->installEventFilter(&counter);
 
-    Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
-    QElapsedTimer timer;
-    timer.start();
-    blaster.start();
-    QTimer tick;
-    tick.start(5);
-    while (!done(form, linesIn(pane->document()) - linesBefore) && timer.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const double seconds = window.blastUntil(
+        datagrams, [&] { return done(form, linesIn(pane->document()) - linesBefore); }, 20000);
     settle();
     std::printf("%s: %d datagrams, wire %.3f s, shown and logged after %.3f s (%.2f x wire); %d "
                 "lines shown, %d logged, the pane painted %d times\n",

@@ -39,15 +39,11 @@ double contactBurst(int contacts, const QString &folder)
     ContactList &list = form.rooms().contactList();
     const ContactListModel &rows = list.rows();
 
-    Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
+    const QString last = QStringLiteral("friend%1").arg(100000 + contacts - 1);
     QElapsedTimer timer;
     timer.start();
-    blaster.start();
-    QTimer tick;
-    tick.start(5);
-    const QString last = QStringLiteral("friend%1").arg(100000 + contacts - 1);
-    while (!(rows.rowCount() == contacts && list.IsContactOnline(last)) && timer.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.blastUntil(datagrams,
+                      [&] { return rows.rowCount() == contacts && list.IsContactOnline(last); });
     QCoreApplication::processEvents();
     form.grab();
     list.contactListForm().grab();

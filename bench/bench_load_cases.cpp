@@ -26,23 +26,7 @@
 
 namespace {
 
-// The quiet window, and a burst sent to it at full speed while its event loop runs until done()
-// or 30 s.
-struct Window : Bench::QuietWindow {
-    using QuietWindow::QuietWindow;
-    double blast(const QList<QByteArray> &datagrams, const std::function<bool()> &done)
-    {
-        Bench::Blaster blaster(localPort(), datagrams);
-        QElapsedTimer timer;
-        timer.start();
-        blaster.start();
-        QTimer tick;
-        tick.start(5);
-        while (!done() && timer.elapsed() < 30000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return double(timer.nsecsElapsed()) / 1e9;
-    }
-};
+using Window = Bench::QuietWindow;
 
 void largeFlood(const QString &folder)
 {
@@ -57,7 +41,7 @@ void largeFlood(const QString &folder)
     int last = -1;
     QElapsedTimer quiet;
     quiet.start();
-    const double seconds = window.blast(datagrams, [&] {
+    const double seconds = window.blastUntil(datagrams, [&] {
         if (handled != last) {
             last = handled;
             quiet.restart();
@@ -95,7 +79,7 @@ void manyDevices(const QString &folder)
                          ";");
     const double wire = Bench::rawLoopback(datagrams).seconds;
     const UserListModel &rows = window.form().rooms().arenaUsers().rows();
-    const double seconds = window.blast(datagrams, [&] {
+    const double seconds = window.blastUntil(datagrams, [&] {
         const UserRow *row = rows.firstExactRow(QStringLiteral("collector"));
         return row && row->devices.size() == 60000;
     });
@@ -122,7 +106,7 @@ void deepTree(const QString &folder)
                          ";1;0;x;4;");
     const double wire = Bench::rawLoopback(datagrams).seconds;
     QTreeWidgetItem *wide = nullptr;
-    const double seconds = window.blast(datagrams, [&] {
+    const double seconds = window.blastUntil(datagrams, [&] {
         wide = tree.FindVectorNode(QStringLiteral("Arena/Wide"));
         return wide && wide->childCount() == 1000;
     });

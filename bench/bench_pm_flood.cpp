@@ -43,15 +43,8 @@ void flood(int messages, int peers)
     const SystemClock clock;
     const QString log = LogFile(folder.path(), clock).pathFor(clock.now().date());
 
-    Bench::Blaster blaster(form.link().endpoint().localPort(), datagrams);
-    QElapsedTimer timer;
-    timer.start();
-    blaster.start();
-    QTimer tick;
-    tick.start(5);
-    while (logLines(log) < messages && timer.elapsed() < 60000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const double seconds = window.blastUntil(
+        datagrams, [&] { return logLines(log) >= messages; }, 60000);
     QCoreApplication::processEvents();
 
     // In order: each peer's lines in the order they were sent.

@@ -5,6 +5,7 @@
 #include "notification_sounds.h"
 #include "tovrelui_form.h"
 
+#include <functional>
 #include <memory>
 
 namespace Bench {
@@ -29,6 +30,10 @@ public:
     // Hands a datagram to the window as its receive path does.
     void receive(const QByteArray &datagram);
     quint16 localPort() { return m_form->link().endpoint().localPort(); }
+    // Sends the datagrams at full speed from another thread and runs the event loop, as the
+    // program does, until done() or the time-out; the seconds it took.
+    double blastUntil(const QList<QByteArray> &datagrams, const std::function<bool()> &done,
+                      int timeoutMs = 30000);
 
 private:
     SystemClock m_clock;

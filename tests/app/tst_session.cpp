@@ -283,10 +283,16 @@ void TestSession::statusIconShowsTheLinkState()
 void TestSession::statusIconDoesNothingWhileDetached()
 {
     FormFixture fixture;
+    QWidget *dialog = fixture.form().findChild<QWidget *>(QStringLiteral("SetMyArenaStatusForm"));
     for (int i = 0; i < 3; ++i)
         fixture.trigger(ActionId::Status);
     QCOMPARE(fixture.sent(), QByteArrayList{});
     QCOMPARE(fixture.prompts.errors, QStringList{});
+    QVERIFY(!dialog->isVisible());
+    // Attached and logged in, it opens the arena status dialog.
+    fixture.logIn();
+    fixture.trigger(ActionId::Status);
+    QVERIFY(dialog->isVisible());
 }
 
 void TestSession::signsInWithWhateverWasTyped()
