@@ -1,7 +1,9 @@
 // The whole window, offscreen, with every registered handler reachable: each input is split into
 // datagrams at its line breaks and handed to the dispatcher as the receive path does. The window
 // is built once and built anew every few thousand inputs, so state carries over between inputs
-// as it does in a running program, within a bound.
+// as it does in a running program, within a bound. Replayed over the seed corpus, it checks that
+// every registered handler ran to its end at least once, so every campaign starts from inputs
+// that reach them all.
 
 #include "clock.h"
 #include "notification_sounds.h"
@@ -14,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
+#include <bitset>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -57,6 +61,10 @@ struct World {
         services.pages = &quiet;
         services.appDataFolder = folder.path();
         form = std::make_unique<TTovrelUIForm>(services);
+        form->link().dispatcher().setHandlerObserver([this](MessageKind kind, bool ranToEnd) {
+            if (ranToEnd)
+                handledToEnd.set(size_t(kind));
+        });
         inputs = 0;
     }
 
@@ -67,6 +75,7 @@ struct World {
     Quiet quiet;
     std::unique_ptr<TTovrelUIForm> form;
     int inputs = 0;
+    std::bitset<kHighestMessageKind + 1> handledToEnd;
 };
 
 World *world = nullptr;
@@ -98,4 +107,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (world->engine.hasPendingDatagrams())
         world->engine.receiveDatagram();
     return 0;
+}
+
+extern "C" int ReplayFinished()
+{
+    const MessageDispatcher &dispatcher = world->form->link().dispatcher();
+    int registered = 0;
+    int missed = 0;
+    for (int index = 1; index <= kHighestMessageKind; ++index) {
+        const auto kind = MessageKind(index);
+        if (!dispatcher.hasHandler(kind))
+            continue;
+        ++registered;
+        if (!world->handledToEnd.test(size_t(index))) {
+            std::printf("no input ran the handler of message kind %d to its end\n", index);
+            ++missed;
+        }
+    }
+    std::printf("%d of %d handlers ran to their end\n", registered - missed, registered);
+    return missed == 0 ? 0 : 1;
 }

@@ -31,9 +31,19 @@ void MessageDispatcher::IdUDPServer1UDPRead(const QByteArray &datagram)
     const Handler &handler = m_handlers[size_t(index)];
     if (!handler)
         return;
+    bool ranToEnd = true;
     try {
         handler(reader);
     } catch (...) {
         // A malformed message is the engine's problem, not the user's: drop it and go on.
+        ranToEnd = false;
     }
+    if (m_observer)
+        m_observer(kind, ranToEnd);
+}
+
+bool MessageDispatcher::hasHandler(MessageKind kind) const
+{
+    const int index = int(kind);
+    return index > 0 && index <= kHighestMessageKind && m_handlers[size_t(index)];
 }

@@ -23,7 +23,14 @@ public:
     // Handles one datagram. A handler that throws ends only this datagram's handling.
     void IdUDPServer1UDPRead(const QByteArray &datagram);
 
+    bool hasHandler(MessageKind kind) const;
+    // Told after each handler ran, and whether it ran to its end (false when it threw): lets the
+    // fuzz target show that its inputs reach every handler.
+    using HandlerObserver = std::function<void(MessageKind kind, bool ranToEnd)>;
+    void setHandlerObserver(HandlerObserver observer) { m_observer = std::move(observer); }
+
 private:
     std::function<void()> m_onEveryDatagram;
+    HandlerObserver m_observer;
     std::array<Handler, kHighestMessageKind + 1> m_handlers;
 };

@@ -61,6 +61,9 @@ void TestDispatcher::failingHandlerEndsOnlyItsDatagram()
 {
     QStringList steps;
     MessageDispatcher dispatcher;
+    dispatcher.setHandlerObserver([&](MessageKind kind, bool ranToEnd) {
+        steps.append(QStringLiteral("observed %1 %2").arg(int(kind)).arg(ranToEnd));
+    });
     dispatcher.registerHandler(MessageKind::Status, [&](FieldReader reader) {
         const QByteArray text = NextField(reader);
         steps.append(QStringLiteral("begin ") + QString::fromLatin1(text));
@@ -72,7 +75,10 @@ void TestDispatcher::failingHandlerEndsOnlyItsDatagram()
     dispatcher.IdUDPServer1UDPRead("ZOL_CLIENT_STATUS;bad;");
     dispatcher.IdUDPServer1UDPRead("ZOL_CLIENT_STATUS;good;");
 
-    QCOMPARE(steps, (QStringList{"begin bad", "begin good", "end good"}));
+    dispatcher.IdUDPServer1UDPRead("ZOL_CLIENT_CHAT;room;");
+
+    QCOMPARE(steps, (QStringList{"begin bad", "observed 38 0", "begin good", "end good",
+                                 "observed 38 1"}));
 }
 
 QTEST_APPLESS_MAIN(TestDispatcher)
