@@ -111,6 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
 extern "C" int ReplayFinished()
 {
+    // What waits for a turn, and the drawing of what the inputs left, runs too.
+    QCoreApplication::processEvents();
+    world->form->grab();
     const MessageDispatcher &dispatcher = world->form->link().dispatcher();
     int registered = 0;
     int missed = 0;

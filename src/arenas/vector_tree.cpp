@@ -69,7 +69,9 @@ QTreeWidgetItem *VectorTree::walk(const QString &path, Step step) const
     // an empty level in the middle is a level like any other; a trailing '/' adds nothing.
     QTreeWidgetItem *node = m_root;
     SplitText parts = SplitFirst(path, kPathSeparator);
-    for (;;) {
+    for (int level = 1;; ++level) {
+        if (level > kDeepestLevel)
+            return nullptr;
         node = step(node, parts.first);
         if (!node || parts.second.isEmpty())
             return node;

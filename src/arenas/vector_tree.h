@@ -22,6 +22,10 @@ public:
         ArenaNode = 3,
         ArenaSelected = 4
     };
+    // Deeper levels get no node. Real arenas are a handful of levels deep, while a path of
+    // thousands (one datagram holds 32,000) would overflow the stack in the view's recursive
+    // layout and make every later insert relay out the whole chain.
+    static constexpr int kDeepestLevel = 100;
     static constexpr int kImageRole = Qt::UserRole + 1;
     static constexpr int kSelectedImageRole = Qt::UserRole + 2;
 
@@ -30,9 +34,10 @@ public:
     QTreeWidget *view() const { return m_view; }
     QTreeWidgetItem *root() const { return m_root; }
 
-    // The node of the path, creating the missing nodes on the way.
+    // The node of the path, creating the missing nodes on the way; nullptr for a path deeper
+    // than kDeepestLevel, whose levels are made down to that depth.
     QTreeWidgetItem *EnsureVectorNode(const QString &path);
-    // The same walk without creating anything; nullptr where a level is missing.
+    // The same walk without creating anything; nullptr where a level is missing or too deep.
     QTreeWidgetItem *FindVectorNode(const QString &path) const;
     static QString VectorPathOf(const QTreeWidgetItem *node);
 

@@ -12,6 +12,7 @@ private slots:
     void walksPaths();
     void keepsSiblingsInOrder();
     void findsWithoutCreating();
+    void stopsAtTheDeepestLevel();
 };
 
 namespace {
@@ -117,6 +118,29 @@ void TestVectorTree::findsWithoutCreating()
     QCOMPARE(tree.FindVectorNode(QString()), nullptr);
     QCOMPARE(tree.root()->childCount(), 1);
     QCOMPARE(tree.root()->child(0)->childCount(), 0);
+}
+
+void TestVectorTree::stopsAtTheDeepestLevel()
+{
+    QTreeWidget view;
+    VectorTree tree(&view, {});
+    view.show();
+    QString deepest = QStringLiteral("Arena");
+    for (int level = 2; level <= VectorTree::kDeepestLevel; ++level)
+        deepest += QStringLiteral("/l");
+    // As deep as one datagram can carry.
+    const QString tooDeep = deepest + QStringLiteral("/l").repeated(32000);
+
+    QCOMPARE(tree.EnsureVectorNode(tooDeep), nullptr);
+    QCOMPARE(tree.FindVectorNode(tooDeep), nullptr);
+    QTreeWidgetItem *last = tree.FindVectorNode(deepest);
+    QVERIFY(last);
+    QCOMPARE(last->childCount(), 0);
+    QCOMPARE(VectorTree::VectorPathOf(last), deepest);
+    QCOMPARE(tree.EnsureVectorNode(deepest), last);
+    // The view lays out and shows the whole chain.
+    view.setCurrentItem(last);
+    view.grab();
 }
 
 QTEST_MAIN(TestVectorTree)
