@@ -11,6 +11,8 @@ class TestPrompts : public QObject {
 private slots:
     void asksEachTakeOverWithoutWaiting();
     void reportsErrorsWithTheProgramsTitle();
+    void showsMarkupAsText_data();
+    void showsMarkupAsText();
 };
 
 namespace {
@@ -65,6 +67,31 @@ void TestPrompts::reportsErrorsWithTheProgramsTitle()
     QCOMPARE(boxes.first()->windowTitle(), QStringLiteral("TovrelUI"));
     QCOMPARE(boxes.first()->icon(), QMessageBox::Critical);
     QCOMPARE(boxes.first()->text(), QStringLiteral("I/O error 13: Permission denied"));
+}
+
+void TestPrompts::showsMarkupAsText_data()
+{
+    QTest::addColumn<bool>("question");
+    QTest::newRow("error report") << false;
+    QTest::newRow("yes/no question") << true;
+}
+
+void TestPrompts::showsMarkupAsText()
+{
+    QFETCH(bool, question);
+    QWidget window;
+    window.show();
+    MessageBoxPrompts prompts(&window);
+    // A QTag the engine sent, as a delete question or an error about its log file shows it.
+    const QString text = QStringLiteral("<img src=\"/etc/hostname\"><b>x</b>");
+    if (question)
+        prompts.askYesNo(text, [](bool) {});
+    else
+        prompts.reportError(text);
+    const QList<QMessageBox *> boxes = openBoxes(window);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first()->textFormat(), Qt::PlainText);
+    QCOMPARE(boxes.first()->text(), text);
 }
 
 QTEST_MAIN(TestPrompts)
