@@ -13,12 +13,14 @@
 
 #include <QApplication>
 #include <QNetworkDatagram>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 
 #include <bitset>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -80,6 +82,22 @@ struct World {
 
 World *world = nullptr;
 
+// A shown window larger than its screen was sized by a text from the wire; its backing store alone
+// can take hundreds of megabytes.
+void checkWindowsFitTheirScreens()
+{
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->screen())
+            continue;
+        const QSize screen = window->screen()->availableSize();
+        if (window->width() > screen.width() || window->height() > screen.height()) {
+            std::fprintf(stderr, "window %s is %d x %d, larger than its screen\n",
+                         qPrintable(window->objectName()), window->width(), window->height());
+            std::abort();
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -102,8 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &datagram : input.split('\n'))
         dispatcher.IdUDPServer1UDPRead(datagram);
     // What the handlers put off to the next turn runs too, a turn every few inputs as in a burst.
-    if (world->inputs % 16 == 0)
+    if (world->inputs % 16 == 0) {
         QCoreApplication::processEvents();
+        checkWindowsFitTheirScreens();
+    }
     while (world->engine.hasPendingDatagrams())
         world->engine.receiveDatagram();
     return 0;
@@ -113,6 +133,7 @@ extern "C" int ReplayFinished()
 {
     // What waits for a turn, and the drawing of what the inputs left, runs too.
     QCoreApplication::processEvents();
+    checkWindowsFitTheirScreens();
     world->form->grab();
     const MessageDispatcher &dispatcher = world->form->link().dispatcher();
     int registered = 0;

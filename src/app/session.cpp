@@ -3,6 +3,7 @@
 #include "action_table.h"
 #include "chat_line_sink.h"
 #include "commands.h"
+#include "dialog_parts.h"
 #include "enabling_rules.h"
 #include "engine_link.h"
 #include "image_lists.h"
@@ -20,7 +21,7 @@ Session::Session(const Collaborators &with, QObject *parent)
     , m_statusLabel(new QLabel(with.statusBar))
 {
     m_statusLabel->setObjectName(QStringLiteral("StatusText"));
-    m_statusLabel->setTextFormat(Qt::PlainText);
+    ShowsEngineText(m_statusLabel);
     m_with.statusBar->addWidget(m_statusLabel, 1);
 
     EngineLink *link = m_with.link;

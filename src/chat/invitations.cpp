@@ -18,7 +18,7 @@ QLabel *textLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    ShowsEngineText(label);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -33,6 +33,7 @@ TInviteForm::TInviteForm(const QPixmap &picture, const ErrorGuard &guard, QWidge
 {
     CaptionLabel = BoldLabel(QString(), this);
     CaptionLabel->setObjectName(QStringLiteral("CaptionLabel"));
+    ShowsEngineText(CaptionLabel);
     DiscriptionStaticText = textLabel("DiscriptionStaticText", this);
     auto *messageLabel = new QLabel(QStringLiteral("Invite message:"), this);
     InviteMessageLabeledEdit = new QLineEdit(this);
@@ -71,6 +72,7 @@ TInviteFromForm::TInviteFromForm(const QPixmap &picture, const ErrorGuard &guard
     resize(300, 184);
     TitleLabel = BoldLabel(QString(), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
+    ShowsEngineText(TitleLabel);
     MessageStaticText = textLabel("MessageStaticText", this);
     auto *destination = new QLabel(QStringLiteral("招待先"), this);
     destination->setObjectName(QStringLiteral("Label2"));

@@ -3,6 +3,7 @@
 #include "action_table.h"
 #include "chat_images.h"
 #include "commands.h"
+#include "dialog_parts.h"
 #include "link_interfaces.h"
 #include "log_file.h"
 #include "memo_lines.h"
@@ -54,7 +55,7 @@ TPrivateMessageForm::TPrivateMessageForm(const QString &peer, const QPixmap &pic
     resize(317, 187);
     QTagLabel = new QLabel(peer, this);
     QTagLabel->setObjectName(QStringLiteral("QTagLabel"));
-    QTagLabel->setTextFormat(Qt::PlainText);
+    ShowsEngineText(QTagLabel);
     QFont bold = QTagLabel->font();
     bold.setBold(true);
     QTagLabel->setFont(bold);

@@ -21,7 +21,7 @@ QLabel *valueLabel(const char *name, QWidget *parent, Qt::Alignment alignment = 
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    ShowsEngineText(label);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

@@ -68,7 +68,7 @@ TUserInfoForm::TUserInfoForm(const QPixmap &defaultPicture, const ErrorGuard &gu
     resize(297, 197);
     QTagLabel = BoldLabel(QString(), this);
     QTagLabel->setObjectName(QStringLiteral("QTagLabel"));
-    QTagLabel->setTextFormat(Qt::PlainText);
+    ShowsEngineText(QTagLabel);
     IconImage = new QLabel(this);
     IconImage->setObjectName(QStringLiteral("IconImage"));
     IconImage->setAccessibleName(QStringLiteral("Avatar"));
@@ -78,7 +78,7 @@ TUserInfoForm::TUserInfoForm(const QPixmap &defaultPicture, const ErrorGuard &gu
     DefaultIconImage->hide();
     InfoStaticText = new QLabel(this);
     InfoStaticText->setObjectName(QStringLiteral("InfoStaticText"));
-    InfoStaticText->setTextFormat(Qt::PlainText);
+    ShowsEngineText(InfoStaticText);
     InfoStaticText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     InfoStaticText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     BitBtn3 = NamedButton("BitBtn3", QStringLiteral("Refrash"), this);

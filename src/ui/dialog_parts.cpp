@@ -14,6 +14,12 @@ QLabel *BoldLabel(const QString &text, QWidget *parent)
     return label;
 }
 
+void ShowsEngineText(QLabel *label)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+}
+
 QPushButton *NamedButton(const char *name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);

@@ -11,6 +11,9 @@ class QWidget;
 
 // A bold title; plain text, never read as markup.
 QLabel *BoldLabel(const QString &text, QWidget *parent);
+// Makes a label that shows what the engine sent plain text, never read as markup, and never wider
+// than its window gives it: a 64 KB QTag would otherwise widen the window to match.
+void ShowsEngineText(QLabel *label);
 // A button by its component name.
 QPushButton *NamedButton(const char *name, const QString &caption, QWidget *parent);
 // The buttons at the bottom right: the one that cancels, then the one that confirms.

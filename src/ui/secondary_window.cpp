@@ -35,7 +35,10 @@ SecondaryWindow::SecondaryWindow(const WindowLook &look, const ErrorGuard &guard
 void SecondaryWindow::showEvent(QShowEvent *event)
 {
     if (m_designedSize.isValid()) {
-        setFixedSize(sizeHint().expandedTo(m_designedSize));
+        QSize size = sizeHint().expandedTo(m_designedSize);
+        if (screen())
+            size = size.boundedTo(screen()->availableSize());
+        setFixedSize(size);
         m_designedSize = QSize();
     }
     QDialog::showEvent(event);

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +35,8 @@ private slots:
     void drawsEveryImageDifferently();
     void createsItsWindowsInOrder();
     void staysAtLeastItsMinimumSize();
+    void widensNoWindowForLongTexts_data();
+    void widensNoWindowForLongTexts();
     void hidesAndRestoresTheUpperPart();
     void appliesTheEnablingRulesWhenIdle();
     void runsNoDisabledActionFromCode();
@@ -301,6 +304,55 @@ void TestMainWindow::staysAtLeastItsMinimumSize()
     QCOMPARE(fixture.form().size(), QSize(600, 400));
     fixture.form().resize(800, 300);
     QCOMPARE(fixture.form().size(), QSize(800, 400));
+}
+
+void TestMainWindow::widensNoWindowForLongTexts_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<bool>("openDiagnostics");
+    QTest::addColumn<int>("windowsShown");
+
+    // As long as one datagram carries, with no place to break.
+    const QByteArray text(60000, 'x');
+    QTest::newRow("status") << "ZOL_CLIENT_STATUS;" + text + ";" << false << 1;
+    QTest::newRow("PM from a long QTag") << "ZOL_CLIENT_PM;" + text + ";hi;" << false << 2;
+    QTest::newRow("arena PM") << "ZOL_CLIENT_ARENA_PM;" + text + ";hi;" << false << 2;
+    QTest::newRow("inviter") << "ZOL_CLIENT_INVITE;" + text + ";Arena;come;" << false << 2;
+    QTest::newRow("invited to") << "ZOL_CLIENT_INVITE;bob;" + text + ";come;" << false << 2;
+    QTest::newRow("invitation message")
+        << "ZOL_CLIENT_INVITE;bob;Arena;" + text + ";" << false << 2;
+    QTest::newRow("network figure, shown later")
+        << "ZOL_CLIENT_METRICS;" + text +
+               ";Yes;203.0.113.1;34523;7.2;Linux;Q;eth0;No;1;2;3;4;"
+               "5;6;0;12;7;8;9;10;ssid;"
+        << true << 2;
+}
+
+void TestMainWindow::widensNoWindowForLongTexts()
+{
+    QFETCH(QByteArray, datagram);
+    QFETCH(bool, openDiagnostics);
+    QFETCH(int, windowsShown);
+
+    FormFixture fixture;
+    fixture.form().show();
+    fixture.logIn();
+    fixture.receive(datagram);
+    if (openDiagnostics)
+        fixture.trigger(ActionId::ShowDiagnosticsFrom);
+    fixture.sent();
+
+    const int screenWidth = fixture.form().screen()->availableSize().width();
+    int shown = 0;
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        ++shown;
+        QVERIFY2(window->width() <= screenWidth, qPrintable(window->objectName()));
+        QVERIFY2(window->minimumSizeHint().width() <= screenWidth,
+                 qPrintable(window->objectName()));
+    }
+    QCOMPARE(shown, windowsShown);
 }
 
 void TestMainWindow::hidesAndRestoresTheUpperPart()
