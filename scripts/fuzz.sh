@@ -13,11 +13,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus" "$work/findings"
 cp -r "fuzz/corpus/$target/." "$work/corpus/"
+# A datagram may be 64 KB; the bookmarks file is read from its first MiB.
+case $target in
+    files) max_len=1048576 ;;
+    *) max_len=65536 ;;
+esac
 status=0
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' \
     LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp" \
     "build-asan/fuzz/fuzz_$target" "$work/corpus" -dict=fuzz/protocol.dict \
-    -max_total_time="$seconds" -artifact_prefix="$work/findings/" -print_final_stats=1 \
+    -max_len="$max_len" -max_total_time="$seconds" -artifact_prefix="$work/findings/" -print_final_stats=1 \
     -rss_limit_mb=4096 -timeout=10 >"$work/log" 2>&1 || status=$?
 executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log")
 rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log")
